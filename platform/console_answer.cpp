@@ -1,0 +1,42 @@
+// console_answer.cpp -- the buttons a console takes in place of a user.
+#include "platform/console_answer.h"
+
+#include "platform/platform.h"
+
+namespace {
+
+int questionAnswer = 0;  // 0: take the default button
+
+// The buttons of each box type (the low four bits of the style), in the order
+// the box shows them; 0 ends a row.
+const int kButtons[6][4] = {
+    {kAnswerOk, 0, 0, 0},                           // MB_OK
+    {kAnswerOk, 2, 0, 0},                           // MB_OKCANCEL
+    {kAnswerAbort, kAnswerRetry, kAnswerIgnore, 0},  // MB_ABORTRETRYIGNORE
+    {kAnswerYes, kAnswerNo, 2, 0},                  // MB_YESNOCANCEL
+    {kAnswerYes, kAnswerNo, 0, 0},                  // MB_YESNO
+    {kAnswerRetry, 2, 0, 0},                        // MB_RETRYCANCEL
+};
+
+}  // namespace
+
+void SetConsoleAnswer(int answer) { questionAnswer = answer; }
+
+int ConsoleAnswer(std::uint32_t style) {
+    std::uint32_t type = style & 0xF;
+    if (type > 5) type = 0;
+    if (type == kBoxYesNo && questionAnswer != 0) return questionAnswer;
+    std::uint32_t preferred = (style >> 8) & 0xF;  // MB_DEFBUTTON2 is 1
+    if (preferred < 4 && kButtons[type][preferred] != 0) return kButtons[type][preferred];
+    return kButtons[type][0];  // a default beyond the buttons falls back to the first
+}
+
+std::uint32_t JoinLines(const char* text, char* out, std::uint32_t size) {
+    std::uint32_t length = 0;
+    for (const char* c = text; *c != '\0' && length + 1 < size; ++c) {
+        if (*c == '\r' && c[1] == '\n') continue;
+        out[length++] = (*c == '\n' || *c == '\r') ? ' ' : *c;
+    }
+    out[length] = '\0';
+    return length;
+}

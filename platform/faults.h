@@ -1,0 +1,20 @@
+// faults.h -- the point where tests make a file operation fail.
+//
+// Every public file operation asks FaultInjected first and fails at once,
+// touching nothing, when it answers true. The programs link fault_none.cpp,
+// which never does; the tests link a counting implementation.
+#pragma once
+
+enum FileOperation {
+    kOperationOpen,
+    kOperationCreate,
+    kOperationRead,
+    kOperationWrite,
+    kOperationSeek,
+    kOperationSize,
+    kOperationClose,
+    kOperationReplace,
+    kOperationRemove,
+};
+
+bool FaultInjected(FileOperation operation);

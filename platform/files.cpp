@@ -1,0 +1,257 @@
+// files.cpp -- buffered file slots over the operating system's file calls.
+//
+// A conversion reads and writes a header, a record or a 512-byte block at a
+// time. Going to the system for each of these would cost two system calls per
+// record and per block; the slots gather them in fixed buffers instead. A
+// slot is either reading (its buffer holds file bytes from `bufferStart` on)
+// or writing (its buffer holds bytes still to be written at `bufferStart`).
+#include "platform/platform.h"
+
+#include <cstring>
+
+#include "platform/faults.h"
+#include "platform/os_files.h"
+
+namespace {
+
+const std::uint32_t kSlotCount = 8;                 // files open at one time
+const std::uint32_t kSlotBufferSize = 128 * 1024;   // bytes buffered per file
+const std::uint32_t kFirstReadAhead = 4 * 1024;     // first refill after a jump
+const std::uint64_t kPositionUnknown = ~std::uint64_t(0);
+
+struct FileSlot {
+    bool inUse;
+    bool failed;                 // an operation on the file has failed
+    bool writing;                // the buffer holds bytes not yet written
+    OsFile os;
+    std::uint64_t bufferStart;   // file offset of buffer[0]
+    std::uint32_t bufferLength;  // reading: bytes valid; writing: bytes pending
+    std::uint32_t cursor;        // the file position is bufferStart + cursor
+    std::uint64_t osPosition;    // where the system's own file position stands
+    std::uint32_t readAhead;     // size of the next refill; doubles while the
+                                 // reads go on in sequence, so that a jump to a
+                                 // memo block does not read 128 KiB for 1 KiB
+    unsigned char buffer[kSlotBufferSize];
+};
+
+FileSlot slots[kSlotCount];
+
+FileSlot* SlotOf(FileHandle file) {
+    if (file == kNoFile || file > kSlotCount) return nullptr;
+    FileSlot* slot = &slots[file - 1];
+    return slot->inUse ? slot : nullptr;
+}
+
+bool Fail(FileSlot* slot) {
+    slot->failed = true;
+    return false;
+}
+
+bool MoveSystemPosition(FileSlot* slot, std::uint64_t position) {
+    if (slot->osPosition == position) return true;
+    if (!OsSeek(slot->os, position)) {
+        slot->osPosition = kPositionUnknown;
+        return false;
+    }
+    slot->osPosition = position;
+    return true;
+}
+
+// Writes the pending bytes of a writing slot; the buffer is empty afterwards,
+// whatever the outcome.
+bool Flush(FileSlot* slot) {
+    if (!slot->writing || slot->bufferLength == 0) return true;
+    bool ok = MoveSystemPosition(slot, slot->bufferStart) &&
+              OsWrite(slot->os, slot->buffer, slot->bufferLength);
+    slot->osPosition = ok ? slot->osPosition + slot->bufferLength : kPositionUnknown;
+    slot->bufferStart += slot->bufferLength;
+    slot->bufferLength = 0;
+    slot->cursor = 0;
+    return ok ? true : Fail(slot);
+}
+
+bool StartReading(FileSlot* slot) {
+    if (!slot->writing) return true;
+    bool ok = Flush(slot);
+    slot->writing = false;
+    return ok;
+}
+
+void StartWriting(FileSlot* slot) {
+    if (slot->writing) return;
+    slot->bufferStart += slot->cursor;  // read-ahead bytes behind the position are dropped
+    slot->bufferLength = 0;
+    slot->cursor = 0;
+    slot->writing = true;
+}
+
+FileHandle Claim(OsFile os) {
+    if (os == kNoOsFile) return kNoFile;
+    for (std::uint32_t i = 0; i < kSlotCount; ++i) {
+        FileSlot* slot = &slots[i];
+        if (slot->inUse) continue;
+        slot->inUse = true;
+        slot->failed = false;
+        slot->writing = false;
+        slot->os = os;
+        slot->bufferStart = 0;
+        slot->bufferLength = 0;
+        slot->cursor = 0;
+        slot->osPosition = 0;
+        slot->readAhead = kFirstReadAhead;
+        return i + 1;
+    }
+    OsClose(os);
+    return kNoFile;
+}
+
+FileHandle Create(const char* path, OsCreateMode mode) {
+    if (FaultInjected(kOperationCreate)) return kNoFile;
+    return Claim(OsCreate(path, mode));
+}
+
+}  // namespace
+
+FileHandle FileOpenRead(const char* path) {
+    if (FaultInjected(kOperationOpen)) return kNoFile;
+    return Claim(OsOpenRead(path));
+}
+
+FileHandle FileCreate(const char* path) { return Create(path, kCreateAlways); }
+
+FileHandle FileCreateNew(const char* path) { return Create(path, kCreateNew); }
+
+bool FileRead(FileHandle file, void* buffer, std::uint32_t count, std::uint32_t* done) {
+    *done = 0;
+    FileSlot* slot = SlotOf(file);
+    if (slot == nullptr) return false;
+    if (FaultInjected(kOperationRead) || !StartReading(slot)) return Fail(slot);
+    unsigned char* out = static_cast<unsigned char*>(buffer);
+    std::uint32_t remaining = count;
+    while (remaining > 0) {
+        std::uint32_t available = slot->bufferLength - slot->cursor;
+        if (available > 0) {
+            std::uint32_t n = available < remaining ? available : remaining;
+            std::memcpy(out, slot->buffer + slot->cursor, n);
+            slot->cursor += n;
+            out += n;
+            remaining -= n;
+            continue;
+        }
+        // The buffer is used up: the position is its end.
+        std::uint64_t position = slot->bufferStart + slot->bufferLength;
+        bool direct = remaining >= kSlotBufferSize;
+        unsigned char* target = direct ? out : slot->buffer;
+        std::uint32_t want = direct ? remaining : slot->readAhead;
+        std::uint32_t got = 0;
+        if (!MoveSystemPosition(slot, position) || !OsRead(slot->os, target, want, &got)) {
+            slot->osPosition = kPositionUnknown;
+            return Fail(slot);
+        }
+        slot->osPosition = position + got;
+        if (got == 0) break;  // end of file
+        if (direct) {
+            slot->bufferStart = position + got;
+            slot->bufferLength = 0;
+            slot->cursor = 0;
+            out += got;
+            remaining -= got;
+        } else {
+            slot->bufferStart = position;
+            slot->bufferLength = got;
+            slot->cursor = 0;
+            if (slot->readAhead < kSlotBufferSize) slot->readAhead *= 2;
+        }
+    }
+    *done = count - remaining;
+    return true;
+}
+
+bool FileWrite(FileHandle file, const void* data, std::uint32_t count, std::uint32_t* done) {
+    *done = 0;
+    FileSlot* slot = SlotOf(file);
+    if (slot == nullptr) return false;
+    if (FaultInjected(kOperationWrite)) return Fail(slot);
+    StartWriting(slot);
+    if (slot->bufferLength + std::uint64_t(count) > kSlotBufferSize && !Flush(slot)) return false;
+    if (count >= kSlotBufferSize) {
+        bool ok = MoveSystemPosition(slot, slot->bufferStart) && OsWrite(slot->os, data, count);
+        if (!ok) {
+            slot->osPosition = kPositionUnknown;
+            return Fail(slot);
+        }
+        slot->osPosition += count;
+        slot->bufferStart += count;
+    } else {
+        std::memcpy(slot->buffer + slot->bufferLength, data, count);
+        slot->bufferLength += count;
+        slot->cursor = slot->bufferLength;
+    }
+    *done = count;
+    return true;
+}
+
+bool FileSeek(FileHandle file, std::uint64_t offset) {
+    FileSlot* slot = SlotOf(file);
+    if (slot == nullptr) return false;
+    if (FaultInjected(kOperationSeek)) return Fail(slot);
+    if (slot->writing) {
+        bool ok = Flush(slot);
+        slot->writing = false;
+        if (!ok) return false;
+    }
+    std::uint64_t bufferEnd = slot->bufferStart + slot->bufferLength;
+    if (offset >= slot->bufferStart && offset <= bufferEnd) {
+        slot->cursor = std::uint32_t(offset - slot->bufferStart);
+        return true;
+    }
+    if (offset != bufferEnd) slot->readAhead = kFirstReadAhead;
+    slot->bufferStart = offset;
+    slot->bufferLength = 0;
+    slot->cursor = 0;
+    return true;
+}
+
+bool FileSize(FileHandle file, std::uint64_t* size) {
+    *size = 0;
+    FileSlot* slot = SlotOf(file);
+    if (slot == nullptr) return false;
+    if (FaultInjected(kOperationSize) || !Flush(slot) || !OsSize(slot->os, size)) return Fail(slot);
+    return true;
+}
+
+bool FileFailed(FileHandle file) {
+    FileSlot* slot = SlotOf(file);
+    return slot == nullptr || slot->failed;
+}
+
+bool FileClose(FileHandle file) {
+    if (file == kNoFile) return true;
+    FileSlot* slot = SlotOf(file);
+    if (slot == nullptr) return false;
+    // A failing close stands for a last write that did not reach the disk:
+    // the buffered bytes are dropped.
+    if (FaultInjected(kOperationClose)) {
+        slot->bufferLength = 0;
+        slot->failed = true;
+    }
+    bool ok = Flush(slot);
+    ok = OsClose(slot->os) && ok;
+    ok = ok && !slot->failed;
+    slot->inUse = false;
+    return ok;
+}
+
+bool FileExists(const char* path) { return OsExists(path); }
+
+bool SameFile(const char* pathA, const char* pathB) { return OsSameFile(pathA, pathB); }
+
+bool FileReplace(const char* from, const char* to) {
+    if (FaultInjected(kOperationReplace)) return false;
+    return OsReplace(from, to);
+}
+
+bool FileRemove(const char* path) {
+    if (FaultInjected(kOperationRemove)) return false;
+    return OsRemove(path);
+}

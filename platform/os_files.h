@@ -1,0 +1,26 @@
+// os_files.h -- the operating system's own file calls, beneath the buffered
+// file slots of files.cpp. One implementation per platform.
+#pragma once
+
+#include <cstdint>
+
+// A file of the operating system: a Win32 HANDLE or a POSIX descriptor.
+typedef std::intptr_t OsFile;
+const OsFile kNoOsFile = -1;
+
+enum OsCreateMode { kCreateAlways, kCreateNew };
+
+OsFile OsOpenRead(const char* path);
+OsFile OsCreate(const char* path, OsCreateMode mode);
+// Reads up to `count` bytes; `*done` is 0 only at the end of the file.
+bool OsRead(OsFile file, void* buffer, std::uint32_t count, std::uint32_t* done);
+// Writes all `count` bytes or fails.
+bool OsWrite(OsFile file, const void* data, std::uint32_t count);
+bool OsSeek(OsFile file, std::uint64_t offset);
+bool OsSize(OsFile file, std::uint64_t* size);
+bool OsClose(OsFile file);
+
+bool OsExists(const char* path);
+bool OsSameFile(const char* pathA, const char* pathB);
+bool OsReplace(const char* from, const char* to);
+bool OsRemove(const char* path);

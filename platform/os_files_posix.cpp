@@ -1,0 +1,88 @@
+// os_files_posix.cpp -- the file calls of a POSIX system.
+#include "platform/os_files.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+int Descriptor(OsFile file) { return static_cast<int>(file); }
+
+}  // namespace
+
+OsFile OsOpenRead(const char* path) {
+    int fd = open(path, O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return kNoOsFile;
+    struct stat info;
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {  // a directory opens, but is no table
+        close(fd);
+        return kNoOsFile;
+    }
+    return fd;
+}
+
+OsFile OsCreate(const char* path, OsCreateMode mode) {
+    int flags = O_RDWR | O_CREAT | O_CLOEXEC | (mode == kCreateNew ? O_EXCL : O_TRUNC);
+    int fd = open(path, flags, 0666);
+    return fd < 0 ? kNoOsFile : fd;
+}
+
+bool OsRead(OsFile file, void* buffer, std::uint32_t count, std::uint32_t* done) {
+    for (;;) {
+        ssize_t got = read(Descriptor(file), buffer, count);
+        if (got >= 0) {
+            *done = static_cast<std::uint32_t>(got);
+            return true;
+        }
+        if (errno != EINTR) {
+            *done = 0;
+            return false;
+        }
+    }
+}
+
+bool OsWrite(OsFile file, const void* data, std::uint32_t count) {
+    const char* next = static_cast<const char*>(data);
+    while (count > 0) {
+        ssize_t put = write(Descriptor(file), next, count);
+        if (put < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        next += put;
+        count -= static_cast<std::uint32_t>(put);
+    }
+    return true;
+}
+
+bool OsSeek(OsFile file, std::uint64_t offset) {
+    if (offset > std::uint64_t(INT64_MAX)) return false;
+    return lseek(Descriptor(file), static_cast<off_t>(offset), SEEK_SET) >= 0;
+}
+
+bool OsSize(OsFile file, std::uint64_t* size) {
+    struct stat info;
+    if (fstat(Descriptor(file), &info) != 0) return false;
+    *size = static_cast<std::uint64_t>(info.st_size);
+    return true;
+}
+
+bool OsClose(OsFile file) { return close(Descriptor(file)) == 0; }
+
+bool OsExists(const char* path) {
+    struct stat info;
+    return stat(path, &info) == 0;
+}
+
+bool OsSameFile(const char* pathA, const char* pathB) {
+    struct stat a, b;
+    if (stat(pathA, &a) != 0 || stat(pathB, &b) != 0) return false;
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+bool OsReplace(const char* from, const char* to) { return std::rename(from, to) == 0; }
+
+bool OsRemove(const char* path) { return unlink(path) == 0; }

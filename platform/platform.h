@@ -1,0 +1,164 @@
+// platform.h -- the one door from the portable code to the operating system.
+//
+// The conversion and the support routines reach files, message boxes, the
+// OEM-to-ANSI code-page conversion and the clock only through these
+// declarations. Each build links one implementation of each group: Win32,
+// POSIX, or the test implementation in platform/test/.
+#pragma once
+
+#include <cstdint>
+
+// ---------------------------------------------------------------------------
+// Files
+//
+// A file handle names one of a fixed number of open-file slots, counted from
+// 1; kNoFile (0) means "no file". Each slot owns a fixed buffer, so reads and
+// writes of a few bytes cost no system call and nothing is allocated while a
+// conversion runs. Every byte and every position reaches the file exactly as
+// if each call went straight through.
+//
+// A failed operation marks its file as failed; the mark stays until the file
+// is closed, and FileClose reports it. Positions and sizes are 64-bit.
+// ---------------------------------------------------------------------------
+
+typedef std::uint32_t FileHandle;
+const FileHandle kNoFile = 0;
+
+// Opens an existing regular file for reading, positioned at its start.
+// Returns kNoFile when it does not exist, cannot be opened or all slots are
+// in use.
+FileHandle FileOpenRead(const char* path);
+
+// Creates a file for reading and writing, emptying it when it exists.
+// Returns kNoFile on failure.
+FileHandle FileCreate(const char* path);
+
+// Creates a file for reading and writing that must not exist yet; used to
+// claim a temporary name. Returns kNoFile when a file of that name exists or
+// the file cannot be made.
+FileHandle FileCreateNew(const char* path);
+
+// Reads up to `count` bytes at the current position into `buffer` and
+// advances the position. `*done` receives the number of bytes read, which is
+// less than `count` only at the end of the file. Returns false when the read
+// failed (then `*done` counts the bytes delivered before the failure).
+bool FileRead(FileHandle file, void* buffer, std::uint32_t count, std::uint32_t* done);
+
+// Writes `count` bytes at the current position and advances it. `*done`
+// receives the number of bytes taken. Returns false when the write failed;
+// a failure of bytes held in the slot's buffer may surface at a later call on
+// the same file, at the latest at FileClose.
+bool FileWrite(FileHandle file, const void* data, std::uint32_t count, std::uint32_t* done);
+
+// Sets the position to `offset` bytes from the start of the file.
+bool FileSeek(FileHandle file, std::uint64_t offset);
+
+// Gives the current size of the file, bytes written so far included.
+bool FileSize(FileHandle file, std::uint64_t* size);
+
+// True once an operation on the file has failed.
+bool FileFailed(FileHandle file);
+
+// Writes what is still buffered and closes the file; the slot is free again
+// afterwards, also on failure. Returns false when any operation on the file
+// failed, this one included. Closing kNoFile does nothing and returns true.
+bool FileClose(FileHandle file);
+
+// True when something exists at `path` (a file, a directory, ...).
+bool FileExists(const char* path);
+
+// True when both paths name one existing file, judged by the file system's
+// identity of the file (volume and file index; device and inode), not by the
+// text of the paths.
+bool SameFile(const char* pathA, const char* pathB);
+
+// Moves the file at `from` to `to` in one step, replacing a file at `to`.
+bool FileReplace(const char* from, const char* to);
+
+// Removes the file at `path`.
+bool FileRemove(const char* path);
+
+// ---------------------------------------------------------------------------
+// Path texts
+// ---------------------------------------------------------------------------
+
+// True for a character that separates directories in a path: '\' on every
+// platform, '/' as well on POSIX.
+bool IsPathSeparator(char c);
+
+// True where the file system tells names apart by the case of their letters.
+bool FileNamesCaseSensitive();
+
+// True when two path texts name the same place as the file system compares
+// names: without regard to case on Win32, byte for byte on POSIX. Both texts
+// should be full paths.
+bool SamePathText(const char* pathA, const char* pathB);
+
+// True when two texts are equal without regard to case (lstrcmpiA on Win32).
+bool SameTextIgnoringCase(const char* textA, const char* textB);
+
+// Writes the full (absolute) form of `path` into `full`, a buffer of `size`
+// bytes. The file need not exist. Returns false when the result does not fit.
+bool FullPath(const char* path, char* full, std::uint32_t size);
+
+// Where names are case sensitive and nothing exists at `path`: looks in the
+// directory of `path` for one entry whose name equals the file name without
+// regard to case, and when there is exactly one, puts its name into `path`
+// (same length, in place). Elsewhere it changes nothing.
+void ResolveNameCase(char* path);
+
+// ---------------------------------------------------------------------------
+// Message boxes
+//
+// The styles and answers have the numbers of the Win32 message box.
+// ---------------------------------------------------------------------------
+
+typedef void* WindowHandle;
+
+const std::uint32_t kBoxOk = 0x0000;                // MB_OK
+const std::uint32_t kBoxAbortRetryIgnore = 0x0002;  // MB_ABORTRETRYIGNORE
+const std::uint32_t kBoxYesNo = 0x0004;             // MB_YESNO
+const std::uint32_t kBoxIconHand = 0x0010;          // MB_ICONHAND
+const std::uint32_t kBoxDefaultButton2 = 0x0100;    // MB_DEFBUTTON2
+
+const int kAnswerOk = 1;      // IDOK
+const int kAnswerAbort = 3;   // IDABORT
+const int kAnswerRetry = 4;   // IDRETRY
+const int kAnswerIgnore = 5;  // IDIGNORE
+const int kAnswerYes = 6;     // IDYES
+const int kAnswerNo = 7;      // IDNO
+
+// Shows a message box and waits for the answer. `owner` may be null, and so
+// may `caption` (the platform's default title). Returns the button pressed.
+int ShowMessageBox(WindowHandle owner, const char* text, const char* caption, std::uint32_t style);
+
+// Console front ends only: the answer given to every Yes/No question from now
+// on. Without it a console answers each box with its default button.
+void SetConsoleAnswer(int answer);
+
+// ---------------------------------------------------------------------------
+// OEM-to-ANSI code-page conversion, in place
+// ---------------------------------------------------------------------------
+
+// Converts exactly `count` bytes; a zero byte among them is converted like
+// any other (OemToCharBuffA).
+void OemToAnsiCounted(char* text, std::uint32_t count);
+
+// Converts the bytes up to the first zero byte (OemToCharA).
+void OemToAnsiTerminated(char* text);
+
+// ---------------------------------------------------------------------------
+// Clock
+// ---------------------------------------------------------------------------
+
+struct LocalTime {
+    std::uint16_t year;    // four digits, e.g. 2026
+    std::uint16_t month;   // 1 to 12
+    std::uint16_t day;     // 1 to 31
+    std::uint16_t hour;    // 0 to 23
+    std::uint16_t minute;  // 0 to 59
+    std::uint16_t second;  // 0 to 59
+};
+
+// Reads the local calendar time once.
+void ReadLocalTime(LocalTime* now);

@@ -1,0 +1,42 @@
+// platform_test.h -- the test implementation of the platform layer: message
+// boxes that are recorded and answered from a script, a clock the test sets,
+// and file operations that fail on command. The files themselves are real.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/faults.h"
+#include "platform/platform.h"
+
+struct RecordedBox {
+    WindowHandle owner;
+    char text[1024];
+    bool hasCaption;  // false for a null caption (the platform's default title)
+    char caption[256];
+    std::uint32_t style;
+    int answer;       // what the box answered
+    bool scripted;    // false when no answer was queued and the default button was taken
+};
+
+// Forgets every recorded box, queued answer and injected fault, and sets the
+// clock back to 5 December 2026, 09:07:03.
+void ResetTestPlatform();
+
+// Queues the answer of the next box shown; boxes without a queued answer take
+// their default button and are marked as not scripted.
+void QueueAnswer(int answer);
+
+int RecordedBoxCount();
+const RecordedBox& RecordedBoxAt(int index);
+
+void SetTestClock(const LocalTime& now);
+
+// Bit of a FileOperation in an operation mask.
+inline std::uint32_t OperationBit(FileOperation operation) { return 1u << operation; }
+
+// Every file operation whose kind is in the mask is counted, from 1 on. The
+// one numbered `ordinal` fails (0: none fails).
+void InjectFaultAt(std::uint32_t ordinal, std::uint32_t operationMask);
+std::uint32_t CountedFileOperations();
+// The kind of the operation that was made to fail; valid once it has.
+bool FaultWasInjected(FileOperation* kind);

@@ -1,0 +1,114 @@
+// app_state.h -- AppState, the one program-wide record.
+//
+// Everything the program keeps lives here, for the whole run of the process,
+// in fixed sizes: nothing is allocated while it runs. The window program and
+// the command-line converter write the paths and the option; the conversion
+// keeps its files, buffers, lists and counters here. The records that only the
+// Win32 API reads (window class, message, file dialog, paint) belong to the
+// window program and live in app/shell_records.h.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/platform.h"
+
+const std::uint32_t kPathSize = 256;          // a path of up to 255 characters and its NUL
+const std::uint32_t kWorkPathSize = 272;      // a temporary name beside an output file
+const std::uint32_t kDisplayWidth = 80;       // characters of a path display in the step list
+const std::uint32_t kTableBufferSize = 32000; // the longest header or record
+const std::uint32_t kMemoBlockSize = 512;     // one block of a memo file
+const std::uint32_t kMaxFields = 255;
+const std::uint32_t kMaxTextFieldPairs = 512; // room of the field span list
+const std::uint16_t kListEnd = 0xFFFF;        // ends every field list
+
+// The heading, the four steps with their markers and the three displays of
+// the main window, one run of fields in the order they are painted. A marker
+// is '>' while its step is still to be done and a blank once it is done.
+struct StepList {
+    char heading[36] = "Folgende Schritte sind auszuführen:";
+    char marker1 = '>';
+    char step1[23] = "1. Eingabedatei wählen";
+    char inputDisplay[kDisplayWidth];   // the chosen input path, blank-filled, no NUL
+    char marker2 = '>';
+    char step2[26] = "2. Ausgabedatei bestimmen";
+    char outputDisplay[kDisplayWidth];  // the chosen output path, blank-filled, no NUL
+    char marker3 = '>';
+    char step3[12] = "3. Optionen";
+    char optionDisplay[4] = {'n', 'e', 'i', 'n'};  // "nein" or "ja  ", no NUL
+    char marker4 = '>';
+    char unusedBlank = ' ';             // stands between marker and text, never drawn
+    char step4[22] = "4. Ausführung starten";
+
+    StepList();  // blanks the two path displays
+};
+
+// The fixed text areas of the structure report.
+struct ReportAreas {
+    // Columns 0 to 51 the heading, then blanks; the date goes to column 56
+    // and the time to column 70.
+    char titleLine[110];
+    // Its last four characters are "nein" or "ja  ", like the option display.
+    char optionLine[30] = "OemtoAnsi Konvertierung: nein";
+    char fieldLine[61];                 // one field: name, type, length, decimals
+    char pathLine[14 + kPathSize];      // "Eingabedatei: " or "Ausgabedatei: " and a path
+
+    ReportAreas();  // the heading and blanks
+};
+
+struct AppState {
+    // --- The window program (app/): module, window and menu bar ---
+    void* instance = nullptr;          // the program's module handle
+    WindowHandle mainWindow = nullptr; // the main window; owner of the conversion's boxes
+    void* menuBar = nullptr;           // menu resource 102
+
+    // --- What the user chose: the step list, the option and the paths ---
+    StepList steps;
+    std::uint8_t oemToAnsi = 0;        // 1: text is converted from OEM to ANSI
+    char inputPath[kPathSize] = "";    // the input table; empty: none chosen
+    char inputMemoPath[kPathSize] = "";   // its memo file, derived
+    char outputPath[kPathSize] = "";   // the output table; empty: none chosen
+    char outputMemoPath[kPathSize] = "";  // its memo file, derived
+    char reportPath[kPathSize] = "";   // "Report.txt" in the output directory, derived
+
+    // --- The files of one conversion (kNoFile: not open) ---
+    FileHandle inputTable = kNoFile;
+    FileHandle inputMemo = kNoFile;    // open only while memo texts are transferred
+    FileHandle reportFile = kNoFile;
+    FileHandle outputTable = kNoFile;  // written under outputTableTemp
+    FileHandle outputMemo = kNoFile;   // written under outputMemoTemp
+    std::uint32_t bytesDone = 0;       // byte count of the last read or write
+    std::uint64_t inputMemoSize = 0;   // bytes of the input memo file
+    // The outputs are written under temporary names in the output directory
+    // and moved over their own names only when the whole run has succeeded.
+    char outputTableTemp[kWorkPathSize] = "";
+    char outputMemoTemp[kWorkPathSize] = "";
+    char memoBackupPath[kWorkPathSize] = "";  // an existing output memo file, moved aside
+
+    // --- The table: header values, buffers and field lists ---
+    unsigned char tableBuffer[kTableBufferSize] = {};  // the header, then one record at a time
+    std::uint16_t headerLength = 0;    // bytes of the header, terminator included
+    std::uint16_t recordLength = 0;    // bytes of a record, deletion flag included
+    std::uint32_t recordCount = 0;
+    std::uint32_t fieldCount = 0;
+    std::uint16_t recordOffset = 0;    // running field offset while the lists are built
+    // One word per field: its class in the high byte, its length in the low byte.
+    std::uint16_t fieldLayoutList[kMaxFields + 1] = {kListEnd};
+    // (offset, length) of every character field; offsets count from the byte
+    // after the deletion flag.
+    std::uint16_t fieldSpanList[2 * kMaxTextFieldPairs + 1] = {kListEnd};
+    // The offset of every memo field.
+    std::uint16_t memoFieldList[kMaxFields + 1] = {kListEnd};
+
+    // --- The memo transfer ---
+    unsigned char workBuffer[kMemoBlockSize + 2] = {};  // one block and a zero word
+    std::uint32_t nextMemoBlock = 1;   // the next free block of the output memo file
+    char* memoFieldPtr = nullptr;      // the memo field being transferred, in tableBuffer
+    std::uint32_t memoRemaining = 0;   // text bytes of the current memo not yet written
+    std::uint32_t recordNumber = 0;    // the record being copied, counted from 1
+
+    // --- Texts ---
+    ReportAreas report;
+    char messageText[1024] = "";       // a message put together from parts
+};
+
+extern AppState appState;

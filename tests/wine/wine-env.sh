@@ -1,0 +1,28 @@
+# wine-env.sh PREFIX -- sourced: the environment of every Wine program of a test run.
+export WINEPREFIX="$1"
+export WINEARCH=win64
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+WINE=/usr/lib/wine/wine64
+WINESERVER=/usr/lib/wine/wineserver
+
+# OEM code page 850 comes with a German locale; without root it is built
+# beside the prefix.
+unset LC_ALL LC_CTYPE LANGUAGE
+if locale -a 2>/dev/null | grep -qiE '^de_DE\.utf-?8$'; then
+  export LANG=de_DE.UTF-8
+else
+  if [ ! -d "$WINEPREFIX.locale/de_DE.UTF-8" ]; then
+    mkdir -p "$WINEPREFIX.locale"
+    localedef -i de_DE -f UTF-8 "$WINEPREFIX.locale/de_DE.UTF-8" >/dev/null 2>&1 || true
+  fi
+  export LOCPATH="$WINEPREFIX.locale" LANG=de_DE.UTF-8
+fi
+
+# The virtual display of the run, once the set-up has started one.
+if [ -f "$WINEPREFIX.display" ]; then
+  DISPLAY=":$(cat "$WINEPREFIX.display")"
+  export DISPLAY
+else
+  unset DISPLAY
+fi

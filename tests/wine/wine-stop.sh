@@ -1,0 +1,11 @@
+#!/bin/sh
+# wine-stop.sh PREFIX -- ends the Wine server and the virtual display of a test run.
+. "$(dirname "$0")/wine-env.sh" "$1"
+"$WINESERVER" -k 2>/dev/null
+"$WINESERVER" -w 2>/dev/null
+if [ -f "$WINEPREFIX.xvfb" ]; then
+  kill "$(cat "$WINEPREFIX.xvfb")" 2>/dev/null
+  rm -f "$WINEPREFIX.xvfb"
+fi
+rm -f "$WINEPREFIX.display"
+exit 0
