@@ -1,7 +1,71 @@
 // messages.h -- the texts of the conversion's message boxes.
 #pragma once
 
-// The three checks before a conversion starts.
+// The checks before a conversion starts.
 inline constexpr char kNoInputText[] = " es wurde keine Eingabedatei angegeben";
 inline constexpr char kNoOutputText[] = " es wurde keine Ausgabedatei angegeben";
 inline constexpr char kSameTablesText[] = "Eingabe- und Ausgabedatei dürfen nicht gleich sein";
+inline constexpr char kReportPathTooLongText[] =
+    "Der Pfad der Berichtsdatei Report.txt ist zu lang";
+
+// Two files of a run that would be one: "Die A und die B dürfen ...".
+inline constexpr char kSameFilesStartText[] = "Die ";
+inline constexpr char kSameFilesAndText[] = " und die ";
+inline constexpr char kSameFilesEndText[] = " dürfen nicht dieselbe Datei sein";
+inline constexpr char kInputTableName[] = "Eingabedatei";
+inline constexpr char kOutputTableName[] = "Ausgabedatei";
+inline constexpr char kInputMemoName[] = "Memodatei der Eingabedatei";
+inline constexpr char kOutputMemoName[] = "Memodatei der Ausgabedatei";
+inline constexpr char kReportName[] = "Berichtsdatei Report.txt";
+
+// The input table.
+inline constexpr char kInputOpenFailedText[] = "Die Eingabedatei kann nicht geöffnet werden";
+inline constexpr char kInputReadFailedText[] = "Die Eingabedatei kann nicht gelesen werden";
+inline constexpr char kInvalidTableText[] = "Die Eingabedatei ist keine gültige dBase-Tabelle:\r\n";
+inline constexpr char kTooShortForHeaderText[] = "Sie ist kürzer als ihr Dateikopf.";
+inline constexpr char kBadFieldCountText[] =
+    "Ihr Dateikopf gibt weniger als 1 oder mehr als 255 Felder an.";
+inline constexpr char kRecordTooLongText[] = "Ihre Satzlänge ist größer als 32000 Byte.";
+inline constexpr char kRecordLengthMismatchText[] =
+    "Ihre Satzlänge stimmt nicht mit der Summe der Feldlängen überein.";
+inline constexpr char kTooShortForRecordsText[] = "Sie ist kürzer, als ihre Satzzahl angibt.";
+inline constexpr char kMemoFieldStartText[] = "Das Memofeld ";
+inline constexpr char kMemoFieldEndText[] = " ist nicht 10 Zeichen lang.";
+
+// The memo file.
+inline constexpr char kMemoMissingQuestion[] =
+    "Die zugehörige Memodatei wurde nicht gefunden\r\nSollen die Memotexte ignoriert werden?";
+inline constexpr char kMemoReadFailedText[] = "Die Memodatei der Eingabedatei kann nicht gelesen werden";
+// A memo reference that cannot be followed: "Satz n, Feld NAME: reason".
+inline constexpr char kMemoRecordText[] = "Satz ";
+inline constexpr char kMemoFieldText[] = ", Feld ";
+inline constexpr char kMemoReasonText[] = ":\r\n";
+inline constexpr char kMemoBlockTooLargeText[] =
+    "Die Blocknummer des Memotextes ist zu groß (Memodateien bis 2 GiB).";
+inline constexpr char kMemoBlockPastEndText[] =
+    "Der Block des Memotextes liegt hinter dem Ende der Memodatei.";
+inline constexpr char kMemoHeaderDamagedText[] =
+    "Der Kopf des Memotextes ist beschädigt (Länge unter 8 Byte).";
+inline constexpr char kMemoTextPastEndText[] =
+    "Der Memotext reicht über das Ende der Memodatei hinaus.";
+inline constexpr char kMemoOutputTooLargeText[] = "Die Memodatei der Ausgabedatei würde zu groß.";
+
+// The output files.
+inline constexpr char kReportCreateFailedText[] =
+    "Die Berichtsdatei Report.txt kann nicht angelegt werden";
+inline constexpr char kReportWriteFailedText[] =
+    "Die Berichtsdatei Report.txt kann nicht geschrieben werden";
+inline constexpr char kOutputCreateFailedText[] = "Die Ausgabedatei kann nicht angelegt werden";
+inline constexpr char kOutputMemoCreateFailedText[] =
+    "Die Memodatei der Ausgabedatei kann nicht angelegt werden";
+inline constexpr char kOutputWriteFailedText[] =
+    "Die Ausgabedatei kann nicht geschrieben werden (ist der Datenträger voll?)";
+inline constexpr char kOutputMemoWriteFailedText[] =
+    "Die Memodatei der Ausgabedatei kann nicht geschrieben werden (ist der Datenträger voll?)";
+inline constexpr char kCommitFailedText[] =
+    "Die Ausgabedateien können nicht an ihren Platz gebracht werden;\r\n"
+    "vorhandene Dateien bleiben unverändert";
+
+// The report.
+inline constexpr char kInvalidTypeRemark[] = " Feldart ungültig, wird auf C gesetzt";
+inline constexpr char kMemoIgnoredRemark[] = "   alle Memofelder werden mit Feldart C übernommen.";

@@ -242,6 +242,12 @@ bool FileClose(FileHandle file) {
     return ok;
 }
 
+bool FileCloseAndForget(FileHandle* file) {
+    bool ok = FileClose(*file);
+    *file = kNoFile;
+    return ok;
+}
+
 bool FileExists(const char* path) { return OsExists(path); }
 
 bool SameFile(const char* pathA, const char* pathB) { return OsSameFile(pathA, pathB); }

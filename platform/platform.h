@@ -64,6 +64,10 @@ bool FileFailed(FileHandle file);
 // failed, this one included. Closing kNoFile does nothing and returns true.
 bool FileClose(FileHandle file);
 
+// FileClose, and `*file` becomes kNoFile, so that a slot given to another
+// file later is never closed through an old handle.
+bool FileCloseAndForget(FileHandle* file);
+
 // True when something exists at `path` (a file, a directory, ...).
 bool FileExists(const char* path);
 
@@ -132,9 +136,29 @@ const int kAnswerNo = 7;      // IDNO
 // may `caption` (the platform's default title). Returns the button pressed.
 int ShowMessageBox(WindowHandle owner, const char* text, const char* caption, std::uint32_t style);
 
-// Console front ends only: the answer given to every Yes/No question from now
-// on. Without it a console answers each box with its default button.
+// Asks for the whole client area of `window` to be erased and painted again.
+// Console front ends have no window and do nothing.
+void RepaintWindow(WindowHandle window);
+
+// ---------------------------------------------------------------------------
+// Console front ends
+//
+// A console has no buttons: each message box becomes one line on stderr and
+// is answered with its default button, or as SetConsoleAnswer says.
+// ---------------------------------------------------------------------------
+
+// The answer given to every Yes/No question from now on (0: the default button).
 void SetConsoleAnswer(int answer);
+
+enum ConsoleStream { kConsoleOut, kConsoleError };
+
+// Writes a text of the system, Windows-1252, as the terminal reads it: UTF-8
+// on POSIX, the console's code page on Win32. "\n" ends a line.
+void WriteConsoleText(ConsoleStream stream, const char* text);
+
+// Writes a path as the platform spells paths: the bytes as they are on POSIX,
+// from the ANSI code page on Win32.
+void WriteConsolePath(ConsoleStream stream, const char* path);
 
 // ---------------------------------------------------------------------------
 // OEM-to-ANSI code-page conversion, in place

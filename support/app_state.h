@@ -83,6 +83,7 @@ struct AppState {
     char outputTableTemp[kWorkPathSize] = "";
     char outputMemoTemp[kWorkPathSize] = "";
     char memoBackupPath[kWorkPathSize] = "";  // an existing output memo file, moved aside
+    std::uint8_t memoFileWritten = 0;  // 1: the last run wrote an output memo file
 
     // --- The table: header values, buffers and field lists ---
     unsigned char tableBuffer[kTableBufferSize] = {};  // the header, then one record at a time
@@ -96,8 +97,9 @@ struct AppState {
     // (offset, length) of every character field; offsets count from the byte
     // after the deletion flag.
     std::uint16_t fieldSpanList[2 * kMaxTextFieldPairs + 1] = {kListEnd};
-    // The offset of every memo field.
+    // The offset of every memo field, and its name for the messages.
     std::uint16_t memoFieldList[kMaxFields + 1] = {kListEnd};
+    char memoFieldNames[kMaxFields][12] = {};
 
     // --- The memo transfer ---
     unsigned char workBuffer[kMemoBlockSize + 2] = {};  // one block and a zero word

@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "platform/console_answer.h"
+#include "platform/console_box.h"
 
 namespace {
 
@@ -23,6 +23,7 @@ std::uint32_t faultOrdinal = 0;
 std::uint32_t faultMask = 0;
 std::uint32_t operationsCounted = 0;
 bool faultInjected = false;
+int repaints = 0;
 FileOperation faultKind = kOperationOpen;
 
 void CopyCut(char* dest, const char* src, std::size_t size) {
@@ -41,6 +42,7 @@ void ResetTestPlatform() {
     faultMask = 0;
     operationsCounted = 0;
     faultInjected = false;
+    repaints = 0;
     SetConsoleAnswer(0);
 }
 
@@ -67,6 +69,10 @@ int ShowMessageBox(WindowHandle owner, const char* text, const char* caption, st
     }
     return answer;
 }
+
+void RepaintWindow(WindowHandle) { ++repaints; }
+
+int RepaintCount() { return repaints; }
 
 void SetTestClock(const LocalTime& now) { testClock = now; }
 

@@ -29,6 +29,9 @@ void QueueAnswer(int answer);
 int RecordedBoxCount();
 const RecordedBox& RecordedBoxAt(int index);
 
+// The number of repaints asked for since the last reset.
+int RepaintCount();
+
 void SetTestClock(const LocalTime& now);
 
 // Bit of a FileOperation in an operation mask.

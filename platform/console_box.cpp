@@ -1,5 +1,8 @@
-// console_answer.cpp -- the buttons a console takes in place of a user.
-#include "platform/console_answer.h"
+// console_box.cpp -- the buttons a console takes in place of a user, and the
+// one line that stands for a box.
+#include "platform/console_box.h"
+
+#include <cstring>
 
 #include "platform/platform.h"
 
@@ -31,12 +34,16 @@ int ConsoleAnswer(std::uint32_t style) {
     return kButtons[type][0];  // a default beyond the buttons falls back to the first
 }
 
-std::uint32_t JoinLines(const char* text, char* out, std::uint32_t size) {
+std::uint32_t ConsoleBoxLine(const char* text, std::uint32_t style, int answer, char* out,
+                             std::uint32_t size) {
+    const char* suffix = "";
+    if ((style & 0xF) == kBoxYesNo) suffix = answer == kAnswerYes ? " [Ja]" : " [Nein]";
+    std::uint32_t room = size - 1 - static_cast<std::uint32_t>(std::strlen(suffix));
     std::uint32_t length = 0;
-    for (const char* c = text; *c != '\0' && length + 1 < size; ++c) {
+    for (const char* c = text; *c != '\0' && length < room; ++c) {
         if (*c == '\r' && c[1] == '\n') continue;
         out[length++] = (*c == '\n' || *c == '\r') ? ' ' : *c;
     }
-    out[length] = '\0';
-    return length;
+    std::strcpy(out + length, suffix);
+    return length + static_cast<std::uint32_t>(std::strlen(suffix));
 }

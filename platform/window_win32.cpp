@@ -1,4 +1,4 @@
-// message_box_win32.cpp -- message boxes of the window program.
+// window_win32.cpp -- message boxes and repaints of the window program.
 #include <windows.h>
 
 #include "platform/platform.h"
@@ -14,3 +14,5 @@ static_assert(kAnswerYes == IDYES && kAnswerNo == IDNO && kAnswerAbort == IDABOR
 int ShowMessageBox(WindowHandle owner, const char* text, const char* caption, std::uint32_t style) {
     return MessageBoxA(static_cast<HWND>(owner), text, caption, style);
 }
+
+void RepaintWindow(WindowHandle window) { InvalidateRect(static_cast<HWND>(window), nullptr, TRUE); }

@@ -1,0 +1,61 @@
+// derived_paths.cpp -- DeriveMemoPath and DeriveReportPath.
+#include "app/derived_paths.h"
+
+#include <cstring>
+
+#include "support/app_state.h"
+#include "support/text_buffer.h"
+
+namespace {
+
+// The index behind the last directory separator: where the file name starts.
+std::uint32_t FileNameStart(const char* path) {
+    std::uint32_t start = 0;
+    for (std::uint32_t i = 0; path[i] != '\0'; ++i) {
+        if (IsPathSeparator(path[i])) start = i + 1;
+    }
+    return start;
+}
+
+bool UpperCaseLetter(char c) { return c >= 'A' && c <= 'Z'; }
+
+}  // namespace
+
+std::uint8_t DeriveMemoPath(const char* tablePath, char* memoPath) {
+    std::uint32_t length = static_cast<std::uint32_t>(std::strlen(tablePath));
+    std::uint32_t nameStart = FileNameStart(tablePath);
+    std::uint32_t dot = length;  // none
+    for (std::uint32_t i = nameStart; i < length; ++i) {
+        if (tablePath[i] == '.') dot = i;
+    }
+    // Keep "name.ex" and append "t"; without a two-character extension keep
+    // "name" and append ".dbt".
+    bool extension = dot < length && length - dot - 1 >= 2;
+    std::uint32_t kept = extension ? dot + 3 : dot;
+    const char* suffix = extension ? "t" : ".dbt";
+    std::uint32_t suffixLength = extension ? 1 : 4;
+    if (kept + suffixLength >= kPathSize) {
+        memoPath[0] = '\0';
+        return 0;
+    }
+    CopyText(memoPath, tablePath, kept, 0);
+    CopyText(memoPath + kept, suffix, suffixLength, 1);
+    if (FileNamesCaseSensitive() && kept > 0 && UpperCaseLetter(tablePath[kept - 1])) {
+        for (std::uint32_t i = kept; i < kept + suffixLength; ++i) {
+            if (memoPath[i] >= 'a' && memoPath[i] <= 'z') memoPath[i] = static_cast<char>(memoPath[i] - 32);
+        }
+    }
+    return 1;
+}
+
+std::uint8_t DeriveReportPath() {
+    static const char kReportName[] = "Report.txt";
+    std::uint32_t directory = FileNameStart(appState.outputPath);
+    if (directory + sizeof kReportName > kPathSize) {
+        appState.reportPath[0] = '\0';
+        return 0;
+    }
+    CopyText(appState.reportPath, appState.outputPath, directory, 0);
+    CopyText(appState.reportPath + directory, kReportName, 0, 1);
+    return 1;
+}

@@ -1,0 +1,67 @@
+// conversion_run.cpp -- ConversionRun: the checks, the files and their order.
+#include "convert/conversion_run.h"
+
+#include "convert/distinct_files.h"
+#include "convert/header_analysis.h"
+#include "convert/messages.h"
+#include "convert/output_files.h"
+#include "convert/record_copy.h"
+#include "convert/refusal.h"
+#include "support/app_state.h"
+
+namespace {
+
+// Every run starts with no file open and block 1 as the next memo block; a
+// run that stopped may have left them otherwise.
+void StartRun() {
+    appState.inputTable = kNoFile;
+    appState.inputMemo = kNoFile;
+    appState.reportFile = kNoFile;
+    appState.outputTable = kNoFile;
+    appState.outputMemo = kNoFile;
+    appState.outputTableTemp[0] = '\0';
+    appState.outputMemoTemp[0] = '\0';
+    appState.memoFileWritten = 0;
+    appState.nextMemoBlock = 1;
+}
+
+// Everything after the header analysis: the outputs written, closed in the
+// order report, input table, output table, input memo file, completed and
+// moved into place.
+std::uint8_t WriteOutputs() {
+    if (CreateOutputFiles() == 0 || RecordCopy() == 0) return 0;
+    bool reportWritten = FileCloseAndForget(&appState.reportFile);
+    bool tableRead = FileCloseAndForget(&appState.inputTable);
+    bool tableWritten = FileCloseAndForget(&appState.outputTable);
+    bool memoRead = FileCloseAndForget(&appState.inputMemo);
+    if (!reportWritten) return Refuse(kReportWriteFailedText);
+    if (!tableRead) return Refuse(kInputReadFailedText);
+    if (!tableWritten) return Refuse(kOutputWriteFailedText);
+    if (!memoRead) return Refuse(kMemoReadFailedText);
+    // The first block of the memo file is completed last: only now is the
+    // number of blocks known.
+    if (appState.outputMemo != kNoFile && FinishOutputMemo() == 0) return 0;
+    return CommitOutputFiles();
+}
+
+}  // namespace
+
+std::uint8_t ConversionRun() {
+    if (appState.inputPath[0] == '\0') return Refuse(kNoInputText);
+    if (appState.outputPath[0] == '\0') return Refuse(kNoOutputText);
+    if (CheckDistinctTables() == 0) return 0;
+    if (appState.reportPath[0] == '\0') return Refuse(kReportPathTooLongText);
+
+    StartRun();
+    std::uint8_t carriedOut = AnalyseHeader() == 1 ? WriteOutputs() : 0;
+    FileCloseAndForget(&appState.reportFile);
+    FileCloseAndForget(&appState.inputTable);
+    FileCloseAndForget(&appState.inputMemo);
+    if (carriedOut == 0) {
+        DiscardOutputFiles();
+        return 0;
+    }
+    appState.steps.marker4 = ' ';
+    RepaintWindow(appState.mainWindow);
+    return 1;
+}

@@ -1,0 +1,20 @@
+// distinct_files.h -- no two files of a run may be one file.
+//
+// Creating an output over an input would empty it while it is read, and two
+// outputs of one name would overwrite each other. Files that exist are told
+// apart by their identity in the file system, whatever their path texts say;
+// files still to be made by their full path texts.
+#pragma once
+
+#include <cstdint>
+
+// The input and the output table: equal path texts (without regard to case)
+// or one existing file. Shows "Eingabe- und Ausgabedatei dürfen nicht gleich
+// sein" and returns 0 then; 1 otherwise.
+std::uint8_t CheckDistinctTables();
+
+// Every other pair of the files the run will use: the input table, the output
+// table and the report always; the input and the output memo file when the
+// table has memo fields and its memo file exists. Returns 0 with a message
+// naming both files when two are one.
+std::uint8_t CheckDistinctFiles(bool memoFields);

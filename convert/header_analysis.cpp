@@ -1,0 +1,148 @@
+// header_analysis.cpp -- AnalyseHeader: the header read, checked, reported,
+// classified and rewritten, and the two field lists that drive the copy.
+#include "convert/header_analysis.h"
+
+#include "convert/distinct_files.h"
+#include "convert/messages.h"
+#include "convert/refusal.h"
+#include "convert/structure_report.h"
+#include "convert/table_check.h"
+#include "convert/table_layout.h"
+#include "support/app_state.h"
+#include "support/byte_order.h"
+#include "support/text_buffer.h"
+
+namespace {
+
+unsigned char* Descriptor(std::uint32_t index) {
+    return appState.tableBuffer + kTableHeaderSize + kDescriptorSize * index;
+}
+
+// Reads the header into tableBuffer and checks it; 1 when it is a table.
+std::uint8_t ReadHeader() {
+    unsigned char* header = appState.tableBuffer;
+    if (!FileRead(appState.inputTable, header, kFirstHeaderRead, &appState.bytesDone)) {
+        return Refuse(kInputReadFailedText);
+    }
+    std::uint64_t fileSize = 0;
+    if (!FileSize(appState.inputTable, &fileSize)) return Refuse(kInputReadFailedText);
+    if (fileSize < kTableHeaderSize || appState.bytesDone < kFirstHeaderRead) {
+        return RefuseInvalidTable(kTooShortForHeaderText);
+    }
+    appState.recordCount = ReadU32LE(header + kRecordCountOffset);
+    appState.headerLength = ReadU16LE(header + kHeaderLengthOffset);
+    appState.recordLength = ReadU16LE(header + kRecordLengthOffset);
+    if (appState.headerLength < kMinHeaderLength || appState.headerLength > kMaxHeaderLength) {
+        return RefuseInvalidTable(kBadFieldCountText);
+    }
+    if (fileSize < appState.headerLength) return RefuseInvalidTable(kTooShortForHeaderText);
+    appState.fieldCount = (appState.headerLength - 1u) / kDescriptorSize - 1;
+    std::uint32_t rest = appState.headerLength - kFirstHeaderRead;
+    if (!FileRead(appState.inputTable, header + kFirstHeaderRead, rest, &appState.bytesDone)) {
+        return Refuse(kInputReadFailedText);
+    }
+    if (appState.bytesDone != rest) return RefuseInvalidTable(kTooShortForHeaderText);
+    return CheckTableHeader(fileSize);
+}
+
+bool HasMemoFields() {
+    for (std::uint32_t i = 0; i < appState.fieldCount; ++i) {
+        if ((Descriptor(i)[kTypeOffset] & 0xDF) == 'M') return true;
+    }
+    return false;
+}
+
+// Reports, classifies and rewrites each descriptor; fills FieldLayoutList.
+void FieldPass() {
+    for (std::uint32_t i = 0; i < appState.fieldCount; ++i) {
+        unsigned char* descriptor = Descriptor(i);
+        unsigned char letter = descriptor[kTypeOffset] & 0xDF;  // upper case
+        FieldClass fieldClass = kClassPlain;
+        bool invalid = false;
+        if (letter == 'C') {
+            fieldClass = kClassText;
+        } else if (letter == 'M') {
+            fieldClass = kClassMemo;
+        } else if (letter != 'D' && letter != 'N' && letter != 'L') {
+            invalid = true;
+            letter = 'C';
+        }
+        WriteFieldLine(descriptor, invalid);
+        descriptor[kTypeOffset] = letter;
+        // Readers take a character field's decimals byte as the high byte of
+        // its length; a kept F(12,3) would read as 780 bytes long.
+        if (invalid) descriptor[kDecimalsOffset] = 0;
+        appState.fieldLayoutList[i] =
+            static_cast<std::uint16_t>(fieldClass << 8 | descriptor[kFieldLengthOffset]);
+        appState.fieldLayoutList[i + 1] = kListEnd;
+        FillBytes(FillBytes(descriptor + kDescriptorReserved1Offset, kDescriptorReserved1Size, 0) + 2,
+                  kDescriptorReserved2Size, 0);
+    }
+}
+
+// Builds FieldSpanList and MemoFieldList from FieldLayoutList.
+void ListPass() {
+    std::uint32_t spans = 0;
+    std::uint32_t memos = 0;
+    appState.recordOffset = 0;
+    appState.fieldSpanList[0] = kListEnd;
+    appState.memoFieldList[0] = kListEnd;
+    for (std::uint32_t i = 0; appState.fieldLayoutList[i] != kListEnd; ++i) {
+        std::uint8_t fieldClass = static_cast<std::uint8_t>(appState.fieldLayoutList[i] >> 8);
+        std::uint16_t length = appState.fieldLayoutList[i] & 0xFF;
+        if (fieldClass == kClassText) {
+            appState.fieldSpanList[2 * spans] = appState.recordOffset;
+            appState.fieldSpanList[2 * spans + 1] = length;
+            appState.fieldSpanList[2 * ++spans] = kListEnd;
+        } else if (fieldClass == kClassMemo) {
+            appState.memoFieldList[memos] = appState.recordOffset;
+            CopyText(appState.memoFieldNames[memos], reinterpret_cast<char*>(Descriptor(i)), kNameSize, 0);
+            appState.memoFieldNames[memos][kNameSize] = '\0';
+            appState.memoFieldList[++memos] = kListEnd;
+        }
+        appState.recordOffset = static_cast<std::uint16_t>(appState.recordOffset + length);
+    }
+}
+
+// Without its memo file the table keeps its memo fields as C fields of 10
+// characters holding the old block numbers.
+void IgnoreMemoTexts() {
+    WriteMemoIgnoredRemark();
+    appState.memoFieldList[0] = kListEnd;
+    for (std::uint32_t i = 0; i < appState.fieldCount; ++i) {
+        if (Descriptor(i)[kTypeOffset] == 'M') Descriptor(i)[kTypeOffset] = 'C';
+    }
+}
+
+}  // namespace
+
+std::uint8_t AnalyseHeader() {
+    appState.inputTable = FileOpenRead(appState.inputPath);
+    if (appState.inputTable == kNoFile) return Refuse(kInputOpenFailedText);
+    if (ReadHeader() == 0) return 0;
+    if (CheckDistinctFiles(HasMemoFields()) == 0) return 0;
+
+    appState.reportFile = FileCreate(appState.reportPath);
+    if (appState.reportFile == kNoFile) return Refuse(kReportCreateFailedText);
+    WriteReportOpening();
+    FieldPass();
+    WriteReportClosing();
+    ListPass();
+
+    unsigned char* header = appState.tableBuffer;
+    header[kVersionOffset] = kVersionDbase3;
+    FillBytes(header + kHeaderReservedOffset, kHeaderReservedSize, 0);
+    if (appState.memoFieldList[0] == kListEnd) return 1;
+
+    appState.inputMemo = appState.inputMemoPath[0] ? FileOpenRead(appState.inputMemoPath) : kNoFile;
+    if (appState.inputMemo != kNoFile) {
+        if (!FileSize(appState.inputMemo, &appState.inputMemoSize)) return Refuse(kMemoReadFailedText);
+        header[kVersionOffset] |= kVersionMemoBit;
+        return 1;
+    }
+    int answer = ShowMessageBox(appState.mainWindow, kMemoMissingQuestion, nullptr,
+                                kBoxYesNo | kBoxIconHand | kBoxDefaultButton2);
+    if (answer == kAnswerNo) return 0;
+    IgnoreMemoTexts();
+    return 1;
+}

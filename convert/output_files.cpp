@@ -1,0 +1,129 @@
+// output_files.cpp -- temporary outputs, and moving them into place.
+#include "convert/output_files.h"
+
+#include <cstring>
+
+#include "convert/messages.h"
+#include "convert/refusal.h"
+#include "convert/table_layout.h"
+#include "support/app_state.h"
+#include "support/byte_order.h"
+#include "support/text_buffer.h"
+
+namespace {
+
+const std::uint32_t kMaxTemporaryNames = 10000;  // "~kv0000.tmp" to "~kv9999.tmp"
+
+// Writes into `name` the path of a free temporary name in the directory of
+// `beside` and creates that file; a name in use is skipped, any other failure
+// ends the search. Returns the open file, or kNoFile with `name` empty.
+FileHandle CreateTemporaryBeside(const char* beside, char* name) {
+    std::uint32_t directory = 0;
+    for (std::uint32_t i = 0; beside[i] != '\0'; ++i) {
+        if (IsPathSeparator(beside[i])) directory = i + 1;
+    }
+    CopyText(name, beside, directory, 0);
+    for (std::uint32_t number = 0; number < kMaxTemporaryNames; ++number) {
+        char* out = name + directory;
+        std::memcpy(out, "~kv0000.tmp", 12);
+        for (std::uint32_t digit = 0, rest = number; digit < 4; ++digit, rest /= 10) {
+            out[6 - digit] = static_cast<char>('0' + rest % 10);
+        }
+        if (FileExists(name)) continue;
+        FileHandle file = FileCreateNew(name);
+        if (file == kNoFile) break;
+        return file;
+    }
+    name[0] = '\0';
+    return kNoFile;
+}
+
+void RemoveTemporary(char* name) {
+    if (name[0] == '\0') return;
+    FileRemove(name);
+    name[0] = '\0';
+}
+
+// Claims a temporary name beside `path` for the file now there and moves it
+// aside. 1 when done; `memoBackupPath` then holds the new name.
+bool MoveAside(const char* path) {
+    FileHandle claim = CreateTemporaryBeside(path, appState.memoBackupPath);
+    if (claim == kNoFile) return false;
+    bool ok = FileClose(claim) && FileReplace(path, appState.memoBackupPath);
+    if (!ok) RemoveTemporary(appState.memoBackupPath);
+    return ok;
+}
+
+// After a failure: the new output memo file goes, the old one comes back.
+void PutMemoBack() {
+    if (appState.memoBackupPath[0] != '\0') {
+        FileReplace(appState.memoBackupPath, appState.outputMemoPath);
+        appState.memoBackupPath[0] = '\0';
+    } else {
+        FileRemove(appState.outputMemoPath);
+    }
+}
+
+}  // namespace
+
+std::uint8_t CreateOutputFiles() {
+    appState.outputTable = CreateTemporaryBeside(appState.outputPath, appState.outputTableTemp);
+    if (appState.outputTable == kNoFile) return Refuse(kOutputCreateFailedText);
+    if (appState.inputMemo == kNoFile) return 1;
+    appState.outputMemo = CreateTemporaryBeside(appState.outputMemoPath, appState.outputMemoTemp);
+    if (appState.outputMemo == kNoFile) return Refuse(kOutputMemoCreateFailedText);
+    FillBytes(appState.workBuffer, kMemoBlockSize, 0);
+    WriteU32LE(appState.workBuffer, 1);  // the next free block
+    if (!FileWrite(appState.outputMemo, appState.workBuffer, kMemoBlockSize, &appState.bytesDone)) {
+        return Refuse(kOutputMemoWriteFailedText);
+    }
+    return 1;
+}
+
+std::uint8_t FinishOutputMemo() {
+    bool ok;
+    if (appState.nextMemoBlock == 1) {
+        const unsigned char endOfFile = kEndOfFile;  // behind block 0, which already holds 1
+        ok = FileWrite(appState.outputMemo, &endOfFile, 1, &appState.bytesDone);
+    } else {
+        unsigned char next[4];
+        WriteU32LE(next, appState.nextMemoBlock);
+        ok = FileSeek(appState.outputMemo, 0) && FileWrite(appState.outputMemo, next, 4, &appState.bytesDone);
+    }
+    ok = FileCloseAndForget(&appState.outputMemo) && ok;
+    if (!ok) return Refuse(kOutputMemoWriteFailedText);
+    return 1;
+}
+
+std::uint8_t CommitOutputFiles() {
+    bool memo = appState.outputMemoTemp[0] != '\0';
+    appState.memoBackupPath[0] = '\0';
+    if (memo) {
+        if (FileExists(appState.outputMemoPath) && !MoveAside(appState.outputMemoPath)) {
+            return Refuse(kCommitFailedText);
+        }
+        if (!FileReplace(appState.outputMemoTemp, appState.outputMemoPath)) {
+            if (appState.memoBackupPath[0] != '\0') {
+                FileReplace(appState.memoBackupPath, appState.outputMemoPath);
+                appState.memoBackupPath[0] = '\0';
+            }
+            return Refuse(kCommitFailedText);
+        }
+        appState.outputMemoTemp[0] = '\0';
+    }
+    if (!FileReplace(appState.outputTableTemp, appState.outputPath)) {
+        if (memo) PutMemoBack();
+        return Refuse(kCommitFailedText);
+    }
+    appState.outputTableTemp[0] = '\0';
+    appState.memoFileWritten = memo ? 1 : 0;
+    RemoveTemporary(appState.memoBackupPath);
+    return 1;
+}
+
+void DiscardOutputFiles() {
+    FileCloseAndForget(&appState.outputTable);
+    FileCloseAndForget(&appState.outputMemo);
+    RemoveTemporary(appState.outputTableTemp);
+    RemoveTemporary(appState.outputMemoTemp);
+}

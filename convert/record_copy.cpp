@@ -1,0 +1,46 @@
+// record_copy.cpp -- RecordCopy and FieldConversion.
+#include "convert/record_copy.h"
+
+#include "convert/memo_transfer.h"
+#include "convert/messages.h"
+#include "convert/refusal.h"
+#include "convert/table_layout.h"
+#include "support/app_state.h"
+#include "support/byte_order.h"
+
+namespace {
+
+std::uint8_t WriteTable(const void* bytes, std::uint32_t count) {
+    if (!FileWrite(appState.outputTable, bytes, count, &appState.bytesDone)) {
+        return Refuse(kOutputWriteFailedText);
+    }
+    return 1;
+}
+
+}  // namespace
+
+void FieldConversion() {
+    for (std::uint32_t i = 0; appState.fieldSpanList[i] != kListEnd; i += 2) {
+        char* field = reinterpret_cast<char*>(appState.tableBuffer + 1 + appState.fieldSpanList[i]);
+        OemToAnsiCounted(field, appState.fieldSpanList[i + 1]);
+    }
+}
+
+std::uint8_t RecordCopy() {
+    if (WriteTable(appState.tableBuffer, appState.headerLength) == 0) return 0;
+    // The first record overwrites the header: its count is taken first.
+    std::uint32_t count = ReadU32LE(appState.tableBuffer + kRecordCountOffset);
+    bool memos = appState.memoFieldList[0] != kListEnd;
+    for (std::uint64_t record = 1; record <= count; ++record) {
+        appState.recordNumber = static_cast<std::uint32_t>(record);
+        if (!FileRead(appState.inputTable, appState.tableBuffer, appState.recordLength, &appState.bytesDone) ||
+            appState.bytesDone != appState.recordLength) {
+            return Refuse(kInputReadFailedText);
+        }
+        if (memos && MemoTransfer() == 0) return 0;
+        if (appState.oemToAnsi == 1) FieldConversion();
+        if (WriteTable(appState.tableBuffer, appState.recordLength) == 0) return 0;
+    }
+    const unsigned char endOfFile = kEndOfFile;
+    return WriteTable(&endOfFile, 1);
+}

@@ -1,0 +1,24 @@
+// refusal.h -- the one way the conversion tells the user why it stops.
+//
+// Each shows a message box (owner the main window, no caption, MB_OK with
+// MB_ICONHAND) and returns 0, the flag that stops the run, so that a check
+// can end with `return Refuse(...)`.
+#pragma once
+
+#include <cstdint>
+
+std::uint8_t Refuse(const char* text);
+
+// "Die Eingabedatei ist keine gültige dBase-Tabelle:" and the reason.
+std::uint8_t RefuseInvalidTable(const char* reason);
+
+// The same for a memo field whose length is not 10; `name` is its
+// descriptor's name field (11 bytes, NUL-ended or full).
+std::uint8_t RefuseMemoFieldLength(const unsigned char* name);
+
+// Two files of the run that would be one file.
+std::uint8_t RefuseSameFiles(const char* nameA, const char* nameB);
+
+// A memo reference of the record `appState.recordNumber` that cannot be
+// followed; `name` is the memo field's name.
+std::uint8_t RefuseMemoReference(const char* name, const char* reason);

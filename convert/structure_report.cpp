@@ -1,0 +1,74 @@
+// structure_report.cpp -- the structure report's lines, built in AppState's
+// fixed text areas and written up to their first zero byte.
+#include "convert/structure_report.h"
+
+#include <cstring>
+
+#include "convert/messages.h"
+#include "convert/table_layout.h"
+#include "support/app_state.h"
+#include "support/decimal.h"
+#include "support/text_buffer.h"
+#include "support/time_stamp.h"
+
+namespace {
+
+// Columns of the title line and of a field line.
+const std::uint32_t kDateColumn = 56;   // the date, 10 characters
+const std::uint32_t kTimeColumn = 70;   // the time, 8 characters; the line ends behind it
+const std::uint32_t kFieldLineWidth = 60;
+const std::uint32_t kTypeColumn = 11;
+const std::uint32_t kLengthLastColumn = 16;    // length right-aligned in columns 14 to 16
+const std::uint32_t kDecimalsLastColumn = 19;  // decimals right-aligned in columns 18 and 19
+const std::uint32_t kRemarkColumn = 20;
+
+const char kInputLabel[] = "Eingabedatei: ";
+const char kOutputLabel[] = "Ausgabedatei: ";
+const std::uint32_t kLabelLength = 14;
+
+void WritePathLine(const char* label, const char* path) {
+    CopyText(appState.report.pathLine, label, kLabelLength, 0);
+    std::strcpy(appState.report.pathLine + kLabelLength, path);
+    WriteLine(appState.reportFile, appState.report.pathLine);
+}
+
+}  // namespace
+
+void WriteReportOpening() {
+    char* title = appState.report.titleLine;
+    FormatTimeStamp(title + kDateColumn, title + kTimeColumn);
+    title[kDateColumn + 10] = ' ';  // the date's zero byte; the line ends behind the time
+    WriteLine(appState.reportFile, nullptr);
+    WriteLine(appState.reportFile, title);
+    WriteLine(appState.reportFile, nullptr);
+    WritePathLine(kInputLabel, appState.inputPath);
+    WritePathLine(kOutputLabel, appState.outputPath);
+    WriteLine(appState.reportFile, appState.report.optionLine);
+    WriteLine(appState.reportFile, nullptr);
+    WriteLine(appState.reportFile, "--- Satzaufbau ---");
+    WriteLine(appState.reportFile, nullptr);
+}
+
+void WriteFieldLine(const unsigned char* descriptor, bool invalidType) {
+    char* line = appState.report.fieldLine;
+    FillBytes(line, kFieldLineWidth, ' ');
+    std::uint32_t nameLength = 0;
+    while (nameLength < kNameSize && descriptor[nameLength] != 0) ++nameLength;
+    if (nameLength > 0) CopyText(line, reinterpret_cast<const char*>(descriptor), nameLength, 0);
+    line[kTypeColumn] = static_cast<char>(descriptor[kTypeOffset]);
+    FormatDecimal(descriptor[kFieldLengthOffset], line + kLengthLastColumn, 3, 1);
+    FormatDecimal(descriptor[kDecimalsOffset], line + kDecimalsLastColumn, 2, 1);
+    if (invalidType) CopyText(line + kRemarkColumn, kInvalidTypeRemark, 0, 1);
+    WriteLine(appState.reportFile, line);
+}
+
+void WriteReportClosing() {
+    WriteLine(appState.reportFile, nullptr);
+    WriteLine(appState.reportFile, " --- Anmerkungen ---");
+    WriteLine(appState.reportFile, nullptr);
+}
+
+void WriteMemoIgnoredRemark() {
+    WriteLine(appState.reportFile, kMemoIgnoredRemark);
+    WriteLine(appState.reportFile, nullptr);
+}

@@ -1,0 +1,59 @@
+// console_posix.cpp -- the console of a POSIX system: UTF-8 text on stdout and
+// stderr, message boxes as lines on stderr.
+#include <cstdio>
+
+#include "platform/console_box.h"
+#include "platform/platform.h"
+
+namespace {
+
+// Windows-1252 0x80 to 0x9F; the five bytes without a character become "?".
+const unsigned short kHighControls[32] = {
+    0x20AC, '?',    0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, '?',    0x017D, '?',
+    '?',    0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, '?',    0x017E, 0x0178,
+};
+
+std::FILE* StreamOf(ConsoleStream stream) { return stream == kConsoleOut ? stdout : stderr; }
+
+void PutUtf8(unsigned code, std::FILE* out) {
+    if (code < 0x80) {
+        std::fputc(static_cast<int>(code), out);
+    } else if (code < 0x800) {
+        std::fputc(static_cast<int>(0xC0 | (code >> 6)), out);
+        std::fputc(static_cast<int>(0x80 | (code & 0x3F)), out);
+    } else {
+        std::fputc(static_cast<int>(0xE0 | (code >> 12)), out);
+        std::fputc(static_cast<int>(0x80 | ((code >> 6) & 0x3F)), out);
+        std::fputc(static_cast<int>(0x80 | (code & 0x3F)), out);
+    }
+}
+
+}  // namespace
+
+void WriteConsoleText(ConsoleStream stream, const char* text) {
+    std::FILE* out = StreamOf(stream);
+    for (const char* c = text; *c != '\0'; ++c) {
+        unsigned code = static_cast<unsigned char>(*c);
+        PutUtf8(code >= 0x80 && code < 0xA0 ? kHighControls[code - 0x80] : code, out);
+    }
+    std::fflush(out);
+}
+
+void WriteConsolePath(ConsoleStream stream, const char* path) {
+    std::fputs(path, StreamOf(stream));
+    std::fflush(StreamOf(stream));
+}
+
+// A console has no window to paint.
+void RepaintWindow(WindowHandle) {}
+
+int ShowMessageBox(WindowHandle, const char* text, const char*, std::uint32_t style) {
+    int answer = ConsoleAnswer(style);
+    char line[2048];
+    ConsoleBoxLine(text, style, answer, line, sizeof line - 1);
+    WriteConsoleText(kConsoleError, line);
+    WriteConsoleText(kConsoleError, "\n");
+    return answer;
+}
