@@ -52,7 +52,7 @@ inline constexpr char kMemoOutputTooLargeText[] = "Die Memodatei der Ausgabedate
 
 // The output files.
 inline constexpr char kReportCreateFailedText[] =
-    "Die Berichtsdatei Report.txt kann nicht angelegt werden";
+    "Die Berichtsdatei Report.txt kann im Verzeichnis der Ausgabedatei nicht angelegt werden";
 inline constexpr char kReportWriteFailedText[] =
     "Die Berichtsdatei Report.txt kann nicht geschrieben werden";
 inline constexpr char kOutputCreateFailedText[] = "Die Ausgabedatei kann nicht angelegt werden";
