@@ -15,7 +15,7 @@
 namespace {
 
 const std::uint32_t kSlotCount = 8;                 // files open at one time
-const std::uint32_t kSlotBufferSize = 128 * 1024;   // bytes buffered per file
+const std::uint32_t kSlotBufferSize = 256 * 1024;  // bytes buffered per file
 const std::uint32_t kFirstReadAhead = 4 * 1024;     // first refill after a jump
 const std::uint64_t kPositionUnknown = ~std::uint64_t(0);
 
