@@ -1,5 +1,6 @@
-# wine-env.sh PREFIX -- sourced: the environment of every Wine program of a test run.
-export WINEPREFIX="$1"
+# wine-env.sh -- sourced with KELVOR_PREFIX set: the environment of every Wine
+# program of a run, in the prefix KELVOR_PREFIX.
+export WINEPREFIX="$KELVOR_PREFIX"
 export WINEARCH=win64
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
@@ -19,10 +20,8 @@ else
   export LOCPATH="$WINEPREFIX.locale" LANG=de_DE.UTF-8
 fi
 
-# The virtual display of the run, once the set-up has started one.
+# The virtual display of a test run, once its set-up has started one.
 if [ -f "$WINEPREFIX.display" ]; then
   DISPLAY=":$(cat "$WINEPREFIX.display")"
   export DISPLAY
-else
-  unset DISPLAY
 fi

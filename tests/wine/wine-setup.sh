@@ -1,34 +1,24 @@
 #!/bin/sh
-# wine-setup.sh PREFIX -- makes the Wine prefix of a test run once, starts a
-# virtual display and one Wine server that stays for the whole run.
+# wine-setup.sh PREFIX -- before the Windows tests: the prefix, a virtual
+# display of their own and one Wine server that stays for the whole run.
 set -eu
 here=$(dirname "$0")
-. "$here/wine-env.sh" "$1"
-
+sh "$here/wine-prefix.sh" "$1"
+KELVOR_PREFIX=$1
+. "$here/wine-env.sh"
 exec 9>"$WINEPREFIX.lock"
 flock 9
 
-if [ ! -f "$WINEPREFIX/.kelvor-ready" ]; then
-  rm -rf "$WINEPREFIX"
-  (unset DISPLAY; "$WINE" wineboot -i </dev/null >/dev/null 2>&1)
-  # Without a window manager Wine would wait 2 s whenever a window hides.
-  (unset DISPLAY; "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
-    </dev/null >/dev/null 2>&1)
-  cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
-  "$WINESERVER" -w
-  touch "$WINEPREFIX/.kelvor-ready"
-fi
-
-# A display of its own, picked free by Xvfb; it is written once it accepts
-# connections. The server must not start before it: a server started without
-# a display cannot create windows.
 # Processes that outlive this script must not inherit the lock (fd 9).
 if [ -f "$WINEPREFIX.xvfb" ] && ! kill -0 "$(cat "$WINEPREFIX.xvfb")" 2>/dev/null; then
   rm -f "$WINEPREFIX.xvfb" "$WINEPREFIX.display"  # left from a run that did not end cleanly
 fi
-if command -v Xvfb >/dev/null 2>&1 && [ ! -f "$WINEPREFIX.display" ]; then
+if [ ! -f "$WINEPREFIX.display" ]; then
+  # The server must not start before the display: a server started without
+  # one cannot create windows.
   "$WINESERVER" -k 2>/dev/null || true
   "$WINESERVER" -w
+  # Xvfb picks a free display and writes its number once it accepts connections.
   fifo="$WINEPREFIX.displayfd"
   rm -f "$fifo"
   mkfifo "$fifo"
@@ -46,4 +36,4 @@ fi
 # output pipe of the first test open for as long as the server lives.
 "$WINESERVER" -p </dev/null >/dev/null 2>&1 9>&- || true
 "$WINE" cmd /c exit </dev/null >/dev/null 2>&1 9>&-
-echo "Wine prefix $WINEPREFIX ready${DISPLAY:+, display $DISPLAY}, OEM locale ${LANG}"
+echo "Wine prefix $WINEPREFIX ready, display $DISPLAY, OEM locale $LANG"

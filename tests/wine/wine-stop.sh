@@ -1,6 +1,7 @@
 #!/bin/sh
 # wine-stop.sh PREFIX -- ends the Wine server and the virtual display of a test run.
-. "$(dirname "$0")/wine-env.sh" "$1"
+KELVOR_PREFIX=$1
+. "$(dirname "$0")/wine-env.sh"
 "$WINESERVER" -k 2>/dev/null
 "$WINESERVER" -w 2>/dev/null
 if [ -f "$WINEPREFIX.xvfb" ]; then

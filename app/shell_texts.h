@@ -1,0 +1,22 @@
+// shell_texts.h -- the texts the window program shows.
+#pragma once
+
+inline constexpr char kWindowTitle[] = "Konvertieren dBase -IV und -V zu dBase III";
+inline constexpr char kAlreadyRunningText[] = "Eine Kopie dieses Programms läuft bereits";
+inline constexpr char kClosingText[] = "--- Konvertierung wurde beendet ---";
+inline constexpr char kInfoCaption[] = " Programm Info";
+inline constexpr char kOemQuestion[] = "Soll eine OEMToANSI - Konvertierung erfolgen?";
+inline constexpr char kInfoText[] =
+    "Kelvor   " KELVOR_VERSION " \n"
+    "Kelvor konvertiert eine dBase-IV- oder -V-Tabelle mit ihrer Memodatei in eine "
+    "dBase-III-Tabelle mit Memodatei.\n"
+    "\n"
+    "Den Bericht Report.txt schreibt es in das Verzeichnis der Ausgabedatei.\n";
+inline constexpr char kInputDialogTitle[] = "Öffne Eingabedatei";
+inline constexpr char kOutputDialogTitle[] = "Bestimme Ausgabedatei";
+// One filter entry, "DBF Dateien" with "*.dbf"; the list ends with an empty text.
+inline constexpr char kTableFilter[] = "DBF Dateien\0*.dbf\0";
+inline constexpr char kDefaultExtension[] = "*.dbf";
+inline constexpr char kNoWindowClassText[] =
+    "Die Fensterklasse des Programms kann nicht angemeldet werden";
+inline constexpr char kNoMainWindowText[] = "Das Hauptfenster des Programms kann nicht angelegt werden";

@@ -1,0 +1,238 @@
+// The window program in-process under Wine: its resources, the painted step
+// list, the dispatch of MainWindowProc, the single-instance guard and the
+// file dialog record. Message boxes are the test implementation's.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "app/file_dialogs.h"
+#include "app/main_window.h"
+#include "app/shell_records.h"
+#include "app/start_up.h"
+#include "app/step_list.h"
+#include "platform/test/platform_test.h"
+#include "support/app_state.h"
+
+namespace {
+
+const WORD kGerman = MAKELANGID(LANG_GERMAN, SUBLANG_GERMAN);
+
+class Shell : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetTestPlatform();
+        appState = AppState();
+        appState.instance = GetModuleHandleA(nullptr);
+    }
+};
+
+TEST_F(Shell, TheMenuBarHoldsSevenPlainGermanItems) {
+    ASSERT_NE(FindResourceExA(nullptr, MAKEINTRESOURCEA(4) /* RT_MENU */, MAKEINTRESOURCEA(102), kGerman), nullptr);
+    HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(102));
+    ASSERT_NE(menu, nullptr);
+    const std::pair<UINT, std::string> items[] = {
+        {5001, "Eingabedatei wählen  "}, {5002, "Ausgabedatei bestimmen  "}, {5003, "Optionen  "},
+        {5004, "Ausführung starten  "},  {5005, "  Info  "},                 {5007, "  Ende  "},
+        {5009, "       Hilfe"},
+    };
+    ASSERT_EQ(GetMenuItemCount(menu), 7);
+    for (int i = 0; i < 7; ++i) {
+        char text[64] = "";
+        GetMenuStringA(menu, i, text, sizeof text, MF_BYPOSITION);
+        EXPECT_EQ(GetMenuItemID(menu, i), items[i].first) << i;
+        EXPECT_EQ(std::string(text), items[i].second) << i;  // Windows-1252, blanks included
+        EXPECT_EQ(GetSubMenu(menu, i), nullptr) << i;
+        EXPECT_EQ(GetMenuState(menu, i, MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED | MF_CHECKED | MF_SEPARATOR),
+                  0u) << i;
+    }
+    DestroyMenu(menu);
+}
+
+TEST_F(Shell, TheIconIsOne32By32ImageWith16Colours) {
+    HRSRC group = FindResourceExA(nullptr, MAKEINTRESOURCEA(14) /* RT_GROUP_ICON */, MAKEINTRESOURCEA(101), kGerman);
+    ASSERT_NE(group, nullptr);
+    const BYTE* directory = static_cast<const BYTE*>(LockResource(LoadResource(nullptr, group)));
+    ASSERT_NE(directory, nullptr);
+    EXPECT_EQ(directory[4], 1);  // one image
+    EXPECT_EQ(directory[6], 32);  // width
+    EXPECT_EQ(directory[7], 32);  // height
+    EXPECT_EQ(directory[8], 16);  // colours
+    EXPECT_NE(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(101)), nullptr);
+}
+
+struct DrawnText {
+    int x;
+    int y;
+    std::wstring text;
+    bool operator==(const DrawnText& other) const {
+        return x == other.x && y == other.y && text == other.text;
+    }
+};
+
+int CALLBACK CollectText(HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPARAM data) {
+    if (record->iType == EMR_EXTTEXTOUTW) {
+        const EMREXTTEXTOUTW* out = reinterpret_cast<const EMREXTTEXTOUTW*>(record);
+        const wchar_t* text = reinterpret_cast<const wchar_t*>(reinterpret_cast<const BYTE*>(record) +
+                                                               out->emrtext.offString);
+        reinterpret_cast<std::vector<DrawnText>*>(data)->push_back(
+            {out->emrtext.ptlReference.x, out->emrtext.ptlReference.y, std::wstring(text, out->emrtext.nChars)});
+    }
+    return 1;
+}
+
+std::vector<DrawnText> Paint() {
+    HDC metafile = CreateEnhMetaFileW(nullptr, nullptr, nullptr, nullptr);
+    DrawStepList(metafile);
+    HENHMETAFILE drawn = CloseEnhMetaFile(metafile);
+    std::vector<DrawnText> texts;
+    EnumEnhMetaFile(nullptr, drawn, CollectText, &texts, nullptr);
+    DeleteEnhMetaFile(drawn);
+    return texts;
+}
+
+TEST_F(Shell, TheStepListIsTwelveTextsAtTheirPlaces) {
+    const std::wstring blanks(80, L' ');
+    const std::vector<DrawnText> atStart = {
+        {150, 150, L"Folgende Schritte sind auszuführen:"},
+        {50, 190, L">"}, {70, 190, L"1. Eingabedatei wählen"}, {100, 210, blanks},
+        {50, 250, L">"}, {70, 250, L"2. Ausgabedatei bestimmen"}, {100, 270, blanks},
+        {50, 310, L">"}, {70, 310, L"3. Optionen"}, {100, 330, L"nein"},
+        {50, 370, L">"}, {70, 370, L"4. Ausführung starten"},
+    };
+    EXPECT_EQ(Paint(), atStart);
+
+    std::strcpy(appState.inputPath, "C:\\Daten\\kunden.dbf");
+    std::memcpy(appState.steps.inputDisplay, "C:\\Daten\\kunden.dbf", 19);
+    appState.steps.marker1 = ' ';
+    std::vector<DrawnText> chosen = atStart;
+    chosen[1].text = L" ";
+    chosen[3].text = L"C:\\Daten\\kunden.dbf" + std::wstring(61, L' ');
+    EXPECT_EQ(Paint(), chosen);
+}
+
+class Window : public Shell {
+protected:
+    void SetUp() override {
+        Shell::SetUp();
+        WNDCLASSA windowClass = {};
+        windowClass.lpfnWndProc = MainWindowProc;
+        windowClass.hInstance = GetModuleHandleA(nullptr);
+        windowClass.lpszClassName = "KelvorTest";
+        RegisterClassA(&windowClass);
+        window = CreateWindowExA(0, "KelvorTest", "", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr, nullptr,
+                                 GetModuleHandleA(nullptr), nullptr);
+        ASSERT_NE(window, nullptr);
+    }
+    void TearDown() override {
+        DestroyWindow(window);
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {}  // the quit of WM_DESTROY
+    }
+    LRESULT Send(WPARAM command) { return SendMessageA(window, WM_COMMAND, command, 0); }
+    static bool QuitPosted() {
+        MSG message;
+        return PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != 0;
+    }
+    HWND window = nullptr;
+};
+
+TEST_F(Window, TheOptionCommandAsksAndSetsTheOptionEitherWay) {
+    QueueAnswer(kAnswerYes);
+    EXPECT_EQ(Send(5003), 0);
+    ASSERT_EQ(RecordedBoxCount(), 1);
+    const RecordedBox& box = RecordedBoxAt(0);
+    EXPECT_STREQ(box.text, "Soll eine OEMToANSI - Konvertierung erfolgen?");
+    EXPECT_STREQ(box.caption, "Konvertieren dBase -IV und -V zu dBase III");
+    EXPECT_EQ(box.owner, nullptr);
+    EXPECT_EQ(box.style, 4u);
+    EXPECT_EQ(appState.oemToAnsi, 1);
+    EXPECT_STREQ(appState.report.optionLine, "OemtoAnsi Konvertierung: ja  ");
+    EXPECT_EQ(appState.steps.marker3, ' ');
+    EXPECT_EQ(appState.mainWindow, window);
+    QueueAnswer(kAnswerNo);
+    Send(MAKEWPARAM(5003, 1));  // the notification code does not count
+    EXPECT_EQ(appState.oemToAnsi, 0);
+    EXPECT_EQ(std::string(appState.steps.optionDisplay, 4), "nein");
+    EXPECT_EQ(appState.steps.marker3, ' ');
+    EXPECT_EQ(RepaintCount(), 2);
+}
+
+TEST_F(Window, AnUnknownCommandGoesToTheDefaultProcedure) {
+    AppState before = appState;
+    EXPECT_EQ(Send(4711), 0);
+    EXPECT_EQ(Send(5006), 0);
+    EXPECT_EQ(RecordedBoxCount(), 0);
+    EXPECT_FALSE(QuitPosted());
+    EXPECT_EQ(std::memcmp(&before.steps, &appState.steps, sizeof before.steps), 0);
+}
+
+TEST_F(Window, InfoEndAndAFailedStart) {
+    Send(5005);
+    ASSERT_EQ(RecordedBoxCount(), 1);
+    EXPECT_STREQ(RecordedBoxAt(0).caption, " Programm Info");
+    EXPECT_EQ(RecordedBoxAt(0).style, 0u);
+    std::string info = RecordedBoxAt(0).text;
+    EXPECT_EQ(info.substr(0, 16), "Kelvor   1.0.0 \n");
+    EXPECT_NE(info.find("\n\n"), std::string::npos);
+    EXPECT_NE(info.back(), '\0');
+    EXPECT_FALSE(QuitPosted());
+
+    Send(5004);  // nothing chosen: the run refuses and the program goes on
+    ASSERT_EQ(RecordedBoxCount(), 2);
+    EXPECT_STREQ(RecordedBoxAt(1).text, " es wurde keine Eingabedatei angegeben");
+    EXPECT_EQ(RecordedBoxAt(1).owner, window);
+    EXPECT_FALSE(QuitPosted());
+    EXPECT_EQ(appState.steps.marker4, '>');
+
+    Send(5007);
+    EXPECT_TRUE(QuitPosted());
+}
+
+TEST_F(Window, TheGuardAsksWhileAWindowOfTheClassExists) {
+    EXPECT_EQ(GuardSingleInstance(), 1);  // no copy runs: no question
+    EXPECT_EQ(RecordedBoxCount(), 0);
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = DefWindowProcA;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = "Kelvor";
+    RegisterClassA(&windowClass);
+    HWND other = CreateWindowExA(0, "Kelvor", "", 0, 0, 0, 10, 10, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(other, nullptr);
+    QueueAnswer(kAnswerRetry);
+    QueueAnswer(kAnswerRetry);
+    QueueAnswer(kAnswerAbort);
+    EXPECT_EQ(GuardSingleInstance(), 0);
+    ASSERT_EQ(RecordedBoxCount(), 3);
+    EXPECT_STREQ(RecordedBoxAt(0).text, "Eine Kopie dieses Programms läuft bereits");
+    EXPECT_STREQ(RecordedBoxAt(0).caption, "Konvertieren dBase -IV und -V zu dBase III");
+    EXPECT_EQ(RecordedBoxAt(0).style, 2u);
+    EXPECT_EQ(RecordedBoxAt(0).owner, nullptr);
+    QueueAnswer(kAnswerIgnore);
+    EXPECT_EQ(GuardSingleInstance(), 1);
+    DestroyWindow(other);
+    UnregisterClassA("Kelvor", GetModuleHandleA(nullptr));
+}
+
+TEST_F(Shell, TheFileDialogRecordIsThePlatformsOwnSize) {
+    appState.mainWindow = reinterpret_cast<WindowHandle>(0x1234);
+    std::memset(&shell.fileDialog, 0xEE, sizeof shell.fileDialog);
+    PrepareFileDialog();
+    const OPENFILENAMEA& dialog = shell.fileDialog;
+    EXPECT_EQ(dialog.lStructSize, 136u);  // OPENFILENAME_SIZE_VERSION_400A on x86_64
+    EXPECT_EQ(dialog.hwndOwner, reinterpret_cast<HWND>(0x1234));
+    EXPECT_EQ(dialog.hInstance, GetModuleHandleA(nullptr));
+    EXPECT_EQ(std::string(dialog.lpstrFilter, 19), std::string("DBF Dateien\0*.dbf\0\0", 19));
+    EXPECT_EQ(dialog.nMaxFile, 256u);
+    EXPECT_STREQ(dialog.lpstrDefExt, "*.dbf");
+    EXPECT_EQ(dialog.lpstrInitialDir, nullptr);
+    EXPECT_EQ(dialog.lpstrFile, nullptr);
+    EXPECT_EQ(dialog.Flags, 0u);
+    EXPECT_EQ(dialog.lpstrCustomFilter, nullptr);
+    EXPECT_EQ(dialog.nFilterIndex, 0u);
+}
+
+}  // namespace
