@@ -6,6 +6,11 @@
 AppState appState;
 
 StepList::StepList() {
+    std::memcpy(heading, kStepHeading, sizeof heading);
+    std::memcpy(step1, kStep1Text, sizeof step1);
+    std::memcpy(step2, kStep2Text, sizeof step2);
+    std::memcpy(step3, kStep3Text, sizeof step3);
+    std::memcpy(step4, kStep4Text, sizeof step4);
     std::memset(inputDisplay, ' ', sizeof inputDisplay);
     std::memset(outputDisplay, ' ', sizeof outputDisplay);
 }

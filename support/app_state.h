@@ -21,25 +21,33 @@ const std::uint32_t kMaxFields = 255;
 const std::uint32_t kMaxTextFieldPairs = 512; // room of the field span list
 const std::uint16_t kListEnd = 0xFFFF;        // ends every field list
 
+// The texts of the step list, which never change; each field below takes
+// its size from its text.
+inline constexpr char kStepHeading[] = "Folgende Schritte sind auszuführen:";
+inline constexpr char kStep1Text[] = "1. Eingabedatei wählen";
+inline constexpr char kStep2Text[] = "2. Ausgabedatei bestimmen";
+inline constexpr char kStep3Text[] = "3. Optionen";
+inline constexpr char kStep4Text[] = "4. Ausführung starten";
+
 // The heading, the four steps with their markers and the three displays of
 // the main window, one run of fields in the order they are painted. A marker
 // is '>' while its step is still to be done and a blank once it is done.
 struct StepList {
-    char heading[36] = "Folgende Schritte sind auszuführen:";
+    char heading[sizeof kStepHeading];  // 35 characters and the NUL
     char marker1 = '>';
-    char step1[23] = "1. Eingabedatei wählen";
+    char step1[sizeof kStep1Text];
     char inputDisplay[kDisplayWidth];   // the chosen input path, blank-filled, no NUL
     char marker2 = '>';
-    char step2[26] = "2. Ausgabedatei bestimmen";
+    char step2[sizeof kStep2Text];
     char outputDisplay[kDisplayWidth];  // the chosen output path, blank-filled, no NUL
     char marker3 = '>';
-    char step3[12] = "3. Optionen";
+    char step3[sizeof kStep3Text];
     char optionDisplay[4] = {'n', 'e', 'i', 'n'};  // "nein" or "ja  ", no NUL
     char marker4 = '>';
     char unusedBlank = ' ';             // stands between marker and text, never drawn
-    char step4[22] = "4. Ausführung starten";
+    char step4[sizeof kStep4Text];
 
-    StepList();  // blanks the two path displays
+    StepList();  // the texts, and blanks in the two path displays
 };
 
 // The fixed text areas of the structure report.

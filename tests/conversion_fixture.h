@@ -25,8 +25,9 @@ protected:
     // The text of the only message box shown, or a note when there was none
     // or more than one.
     std::string OnlyMessage() const;
-    // Every file of the folder, with its bytes, for "nothing changed" checks.
-    std::string Snapshot() const;
+    // Every file of the folder, with its bytes, for "nothing changed" checks;
+    // the file `except` only by its name.
+    std::string Snapshot(const std::string& except = "") const;
 
     TempFolder folder;
     std::string input = folder.Path("kunden.dbf");
