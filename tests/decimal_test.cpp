@@ -91,27 +91,6 @@ TEST(ParseDecimal, LengthAbove20GivesTheOutOfRangeValueWithoutReading) {
     EXPECT_EQ(ParseDecimal(one, 0xFFFFFFFFu), INT32_MIN);
 }
 
-TEST(ParseDecimal, ReadsBackEveryFormattedMemoBlockNumber) {
-    for (std::int32_t value : {1, 9, 10, 99, 512, 4194303, 99999999, 2147483647}) {
-        char field[10];
-        FormatDecimal(value, field + 9, 10, 1);
-        EXPECT_EQ(ParseDecimal(field, 10), value);
-    }
-}
-
-TEST(PackedDecimal, HoldsDigitsLeastSignificantFirstAndTheSign) {
-    PackedDecimal packed = PackDecimal(-1234567890);
-    EXPECT_EQ(packed.bytes[0], 0x90);
-    EXPECT_EQ(packed.bytes[1], 0x78);
-    EXPECT_EQ(packed.bytes[4], 0x12);
-    EXPECT_EQ(packed.bytes[5], 0x00);
-    EXPECT_EQ(packed.bytes[9], 0x80);
-    EXPECT_EQ(UnpackDecimal(packed), -1234567890);
-    EXPECT_EQ(UnpackDecimal(PackDecimal(INT32_MIN)), INT32_MIN);
-    EXPECT_EQ(UnpackDecimal(PackDecimal(INT32_MAX)), INT32_MAX);
-    EXPECT_EQ(UnpackDecimal(PackDecimal(std::int64_t(INT32_MAX) + 1)), INT32_MIN);
-}
-
 TEST(DigitPairs, GivesTheFourLowDigitsOfTheMagnitude) {
     struct Case {
         std::int16_t value;

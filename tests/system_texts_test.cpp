@@ -48,15 +48,4 @@ TEST(AppStateAtStart, HoldsTheReportsTextAreas) {
     EXPECT_EQ(std::string(report.fieldLine), std::string(60, ' '));
 }
 
-TEST(AppStateAtStart, IsEmptyWhereNothingWasChosen) {
-    AppState state;
-    EXPECT_EQ(state.inputPath[0], '\0');
-    EXPECT_EQ(state.outputPath[0], '\0');
-    EXPECT_EQ(state.oemToAnsi, 0);
-    EXPECT_EQ(state.nextMemoBlock, 1u);
-    EXPECT_EQ(state.inputMemo, kNoFile);
-    EXPECT_EQ(state.outputMemo, kNoFile);
-    EXPECT_EQ(state.memoFieldList[0], kListEnd);
-}
-
 }  // namespace

@@ -5,7 +5,6 @@
 #include <cstring>
 #include <string>
 
-#include "platform/test/platform_test.h"
 #include "support/text_buffer.h"
 #include "test_files.h"
 
@@ -63,7 +62,6 @@ TEST(LengthUntil, FindsTheStopOrGivesLimitMinusOne) {
 }
 
 TEST(WriteLine, WritesTheTextAndCrLf) {
-    ResetTestPlatform();
     TempFolder folder;
     std::string path = folder.Path("lines.txt");
     FileHandle file = FileCreate(path.c_str());
@@ -75,18 +73,6 @@ TEST(WriteLine, WritesTheTextAndCrLf) {
     WriteLine(file, stopped);  // up to the first NUL
     ASSERT_TRUE(FileClose(file));
     EXPECT_EQ(ReadBytes(path), "\r\n\r\nSatzaufbau\r\nab\r\n");
-}
-
-TEST(WriteLine, LeavesAFailedWriteToTheFilesFailureMark) {
-    ResetTestPlatform();
-    TempFolder folder;
-    std::string path = folder.Path("lines.txt");
-    FileHandle file = FileCreate(path.c_str());
-    ASSERT_NE(file, kNoFile);
-    InjectFaultAt(2, OperationBit(kOperationWrite));  // the CR LF of the first line
-    WriteLine(file, "Zeile");
-    EXPECT_TRUE(FileFailed(file));
-    EXPECT_FALSE(FileClose(file));
 }
 
 }  // namespace

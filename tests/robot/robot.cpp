@@ -231,11 +231,8 @@ bool WaitDialogClosedOrBox(const Program& program, HWND dialog, Box* box) {
     return false;
 }
 
-std::vector<unsigned> CaptureClient(const Program& program, RECT area) {
-    POINT origin = {area.left, area.top};
-    ClientToScreen(program.mainWindow, &origin);
-    int width = area.right - area.left;
-    int height = area.bottom - area.top;
+// A rectangle of the screen as 32-bit pixels, rows from the top.
+std::vector<unsigned> CaptureScreen(int left, int top, int width, int height) {
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
     BITMAPINFO info = {};
@@ -243,7 +240,7 @@ std::vector<unsigned> CaptureClient(const Program& program, RECT area) {
     void* bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, origin.x, origin.y, SRCCOPY);
+    BitBlt(memory, 0, 0, width, height, screen, left, top, SRCCOPY);
     GdiFlush();
     std::vector<unsigned> pixels(static_cast<unsigned*>(bits), static_cast<unsigned*>(bits) + width * height);
     SelectObject(memory, old);
@@ -253,38 +250,33 @@ std::vector<unsigned> CaptureClient(const Program& program, RECT area) {
     return pixels;
 }
 
+std::vector<unsigned> CaptureClient(const Program& program, RECT area) {
+    POINT origin = {area.left, area.top};
+    ClientToScreen(program.mainWindow, &origin);
+    return CaptureScreen(origin.x, origin.y, area.right - area.left, area.bottom - area.top);
+}
+
 void WaitClient(const Program& program, RECT area, const std::vector<unsigned>& pixels, bool equal,
                 const std::wstring& what) {
     if (!WaitFor([&] { return (CaptureClient(program, area) == pixels) == equal; })) Fail(what);
     Log(L"seen: " + what);
 }
 
+// A 32-bit bitmap file, rows from the top.
 void SaveWindowPicture(const Program& program, const std::wstring& path) {
     RECT frame;
     GetWindowRect(program.mainWindow, &frame);
     int width = frame.right - frame.left;
     int height = frame.bottom - frame.top;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info = {};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, frame.left, frame.top, SRCCOPY);
-    GdiFlush();
-    DWORD rowBytes = (width * 3 + 3) & ~3u;
-    BITMAPFILEHEADER file = {0x4D42, 0, 0, 0, sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)};
-    file.bfSize = file.bfOffBits + rowBytes * height;
+    std::vector<unsigned> pixels = CaptureScreen(frame.left, frame.top, width, height);
+    BITMAPINFOHEADER header = {sizeof header, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    BITMAPFILEHEADER file = {0x4D42, 0, 0, 0, sizeof file + sizeof header};
+    file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size() * 4);
     FILE* out = _wfopen(path.c_str(), L"wb");
     if (out == nullptr) Fail(L"cannot write " + path);
     fwrite(&file, sizeof file, 1, out);
-    fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, out);
-    fwrite(bits, rowBytes, height, out);
+    fwrite(&header, sizeof header, 1, out);
+    fwrite(pixels.data(), 4, pixels.size(), out);
     fclose(out);
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
     Log(L"picture " + path);
 }
