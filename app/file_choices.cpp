@@ -24,30 +24,27 @@ void ShowPathInDisplay(const char* path, char* display) {
     CopyText(display + kCutMarkLength, path + length - tail, tail, 0);
 }
 
-void AcceptInputChoice(bool chosen) {
-    FillBytes(appState.steps.inputDisplay, kDisplayWidth, ' ');
+// One step of the two: its path, the display below it, its memo path and its marker.
+static void AcceptChoice(bool chosen, char* path, char* display, char* memoPath, char* marker) {
     if (chosen) {
-        ShowPathInDisplay(appState.inputPath, appState.steps.inputDisplay);
-        DeriveMemoPath(appState.inputPath, appState.inputMemoPath);
-        appState.steps.marker1 = ' ';
+        ShowPathInDisplay(path, display);
+        DeriveMemoPath(path, memoPath);
+        *marker = ' ';
     } else {
-        appState.inputPath[0] = '\0';
-        appState.steps.marker1 = '>';
+        FillBytes(display, kDisplayWidth, ' ');
+        path[0] = '\0';
+        *marker = '>';
     }
     RepaintWindow(appState.mainWindow);
 }
 
+void AcceptInputChoice(bool chosen) {
+    AcceptChoice(chosen, appState.inputPath, appState.steps.inputDisplay, appState.inputMemoPath,
+                 &appState.steps.marker1);
+}
+
 void AcceptOutputChoice(bool chosen) {
-    FillBytes(appState.steps.outputDisplay, kDisplayWidth, ' ');
-    if (chosen) {
-        ShowPathInDisplay(appState.outputPath, appState.steps.outputDisplay);
-        DeriveMemoPath(appState.outputPath, appState.outputMemoPath);
-        appState.steps.marker2 = ' ';
-        RepaintWindow(appState.mainWindow);
-        DeriveReportPath();
-    } else {
-        appState.outputPath[0] = '\0';
-        appState.steps.marker2 = '>';
-        RepaintWindow(appState.mainWindow);
-    }
+    AcceptChoice(chosen, appState.outputPath, appState.steps.outputDisplay, appState.outputMemoPath,
+                 &appState.steps.marker2);
+    if (chosen) DeriveReportPath();
 }

@@ -1,8 +1,7 @@
 // console_posix.cpp -- the console of a POSIX system: UTF-8 text on stdout and
-// stderr, message boxes as lines on stderr.
+// stderr.
 #include <cstdio>
 
-#include "platform/console_box.h"
 #include "platform/platform.h"
 
 namespace {
@@ -44,16 +43,4 @@ void WriteConsoleText(ConsoleStream stream, const char* text) {
 void WriteConsolePath(ConsoleStream stream, const char* path) {
     std::fputs(path, StreamOf(stream));
     std::fflush(StreamOf(stream));
-}
-
-// A console has no window to paint.
-void RepaintWindow(WindowHandle) {}
-
-int ShowMessageBox(WindowHandle, const char* text, const char*, std::uint32_t style) {
-    int answer = ConsoleAnswer(style);
-    char line[2048];
-    ConsoleBoxLine(text, style, answer, line, sizeof line - 1);
-    WriteConsoleText(kConsoleError, line);
-    WriteConsoleText(kConsoleError, "\n");
-    return answer;
 }

@@ -1,10 +1,9 @@
 // console_win32.cpp -- the console of Win32: text in the console's code page
-// on stdout and stderr, message boxes as lines on stderr.
+// on stdout and stderr.
 #include <windows.h>
 
 #include <cstdio>
 
-#include "platform/console_box.h"
 #include "platform/platform.h"
 
 namespace {
@@ -31,15 +30,3 @@ void WriteAnsi(ConsoleStream stream, const char* text) {
 void WriteConsoleText(ConsoleStream stream, const char* text) { WriteAnsi(stream, text); }
 
 void WriteConsolePath(ConsoleStream stream, const char* path) { WriteAnsi(stream, path); }
-
-// A console has no window to paint.
-void RepaintWindow(WindowHandle) {}
-
-int ShowMessageBox(WindowHandle, const char* text, const char*, std::uint32_t style) {
-    int answer = ConsoleAnswer(style);
-    char line[2048];
-    ConsoleBoxLine(text, style, answer, line, sizeof line - 1);
-    WriteAnsi(kConsoleError, line);
-    WriteAnsi(kConsoleError, "\n");
-    return answer;
-}
