@@ -129,6 +129,7 @@ TEST_F(RefusalTest, TwoFilesOfTheRunThatAreOneFile) {
     };
     for (const Case& c : cases) {
         SetUp();
+        PlaceDecoys();
         Choose(c.in, c.out);
         ExpectRefused(c.message);
         EXPECT_FALSE(Exists(report)) << c.message;
