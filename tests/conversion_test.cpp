@@ -7,75 +7,58 @@
 
 namespace {
 
-// OEM code page 850 and the Windows-1252 bytes it converts to.
-const char kOemUmlauts[] = "M\x81ller K\x94ln \x84\xE1";  // Müller Köln äß
-const char kAnsiUmlauts[] = "M\xFCller K\xF6ln \xE4\xDF";
-
-TEST_F(ConversionTest, EveryFieldClassWithTheOptionOn) {
-    MemoBuilder memo;
-    std::uint32_t block = memo.Add("Notiz \x84\x94\x81");
-    TableBuilder table;
-    table.Reserved(0x5A)
-        .UpdateDate(126, 12, 1)
-        .Field("NAME", 'C', 20)
-        .Field("BETRAG", 'N', 8, 2)
-        .Field("NOTIZ", 'M', 10)
-        .Field("DATUM", 'D', 8)
-        .Field("AKTIV", 'L', 1)
-        .Field("WERT", 'F', 12, 3)
-        .Field("kurz", 'c', 5)
-        .Field("zahl", 'n', 4)
-        .Record({kOemUmlauts, "  123.45", MemoRef(block), "20261205", "T", "\x84\x84 1.5", "\x94",
-                 "  42"})
-        .Record({"Stra\xE1" "e", "   -1.00", std::string(10, ' '), "", "F", "", "", ""}, true);
-    Prepare(table, memo, true);
-
-    ASSERT_EQ(Run(), 1) << OnlyMessage();
-    EXPECT_EQ(RecordedBoxCount(), 0);
-
-    TableBuilder expected;
-    expected.Version(0x83)
-        .UpdateDate(126, 12, 1)
-        .Field("NAME", 'C', 20)
-        .Field("BETRAG", 'N', 8, 2)
-        .Field("NOTIZ", 'M', 10)
-        .Field("DATUM", 'D', 8)
-        .Field("AKTIV", 'L', 1)
-        .Field("WERT", 'C', 12, 0)  // an invalid type becomes C with no decimals
-        .Field("kurz", 'C', 5)
-        .Field("zahl", 'N', 4)
-        .Record({kAnsiUmlauts, "  123.45", MemoRef(1), "20261205", "T", "\x84\x84 1.5", "\xF6", "  42"})
-        .Record({"Stra\xDF" "e", "   -1.00", std::string(10, ' '), "", "F", "", "", ""}, true);
-    EXPECT_EQ(ReadBytes(output), expected.Bytes());
-    EXPECT_EQ(ReadBytes(outputMemo), Dbase3Memo({"Notiz \xE4\xF6\xFC"}));
-    EXPECT_EQ(appState.steps.marker4, ' ');
-    EXPECT_EQ(RepaintCount(), 1);
-    EXPECT_EQ(ListFolder(folder.Root()), "Report.txt|kunden.dbf|kunden.dbt|neu.dbf|neu.dbt");
+bool EndsWith(const std::string& text, const std::string& end) {
+    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
-TEST_F(ConversionTest, WithTheOptionOffEveryRecordIsCopiedAsItIs) {
+// OEM code page 850 and the Windows-1252 bytes it converts to: a zero byte
+// inside a character field is converted like any other.
+const std::string kOemName("M\x81ller\0K\x94ln \x84\xE1", 14);  // Müller Köln äß
+const std::string kAnsiName("M\xFCller\0K\xF6ln \xE4\xDF", 14);
+// A memo block is converted up to its first zero byte.
+const std::string kOemMemo = std::string(100, '\x84') + '\0' + std::string(411, '\x84') + std::string("\x94\0\x94", 3);
+const std::string kAnsiMemo = std::string(100, '\xE4') + '\0' + std::string(411, '\x84') + std::string("\xF6\0\x94", 3);
+
+// Every field class, read as the input holds it or as the output must.
+TableBuilder EveryFieldClass(bool output, bool converted) {
     TableBuilder table;
-    table.Version(0x03).Reserved(0xEE).Field("NAME", 'C', 20).Field("F", 'F', 6, 2)
-        .Record({kOemUmlauts, "\x84"}).Record({"", ""}, true);
+    table.Version(output ? 0x83 : 0x8B).Reserved(output ? 0 : 0x5A).UpdateDate(126, 12, 1)
+        .Field("NAME", 'C', 20).Field("BETRAG", 'N', 8, 2).Field("NOTIZ", 'M', 10).Field("DATUM", 'D', 8)
+        .Field("AKTIV", 'L', 1)
+        .Field("WERT", output ? 'C' : 'F', 12, output ? 0 : 3)  // an invalid type becomes C without decimals
+        .Field("kurz", output ? 'C' : 'c', 5).Field("zahl", output ? 'N' : 'n', 4)
+        .Record({converted ? kAnsiName : kOemName, "  123.45", MemoRef(output ? 1 : 2), "20261205", "T",
+                 "\x84\x84 1.5", converted ? "\xF6" : "\x94", "  42"})
+        .Record({converted ? "Stra\xDF" "e" : "Stra\xE1" "e", "   -1.00", std::string(10, ' '), "", "F", "", "", ""},
+                true);  // a deleted record is copied like any other
+    return table;
+}
+
+TEST_F(ConversionTest, EveryFieldClassWithTheOptionOnAndOff) {
+    for (bool option : {true, false}) {
+        SetUp();
+        MemoBuilder memo;
+        memo.Add("ein anderer Text");
+        ASSERT_EQ(memo.Add(kOemMemo), 2u);
+        Prepare(EveryFieldClass(false, false), memo, option);
+        ASSERT_EQ(Run(), 1) << OnlyMessage();
+        EXPECT_EQ(RecordedBoxCount(), 0);
+        EXPECT_EQ(ReadBytes(output), EveryFieldClass(true, option).Bytes());
+        EXPECT_EQ(ReadBytes(outputMemo), Dbase3Memo({option ? kAnsiMemo : kOemMemo}));
+        EXPECT_EQ(appState.steps.marker4, ' ');
+        EXPECT_EQ(RepaintCount(), 1);
+        EXPECT_EQ(ListFolder(folder.Root()), "Report.txt|kunden.dbf|kunden.dbt|neu.dbf|neu.dbt");
+    }
+}
+
+TEST_F(ConversionTest, ATableWithoutMemoFieldsGetsNoMemoFile) {
+    WriteBytes(outputMemo, "alte Memodatei");
+    TableBuilder table;
+    table.Version(0x8B).Field("NAME", 'C', 20).Record({"a"});
     Prepare(table, false);
     ASSERT_EQ(Run(), 1) << OnlyMessage();
-    TableBuilder expected;
-    expected.Version(0x03).Field("NAME", 'C', 20).Field("F", 'C', 6, 0)
-        .Record({kOemUmlauts, "\x84"}).Record({"", ""}, true);
-    EXPECT_EQ(ReadBytes(output), expected.Bytes());
-    // No memo fields: no memo file, and a file of that name is left alone.
-    EXPECT_FALSE(Exists(outputMemo));
-}
-
-TEST_F(ConversionTest, ACharacterFieldIsConvertedOverItsWholeLengthZerosIncluded) {
-    TableBuilder table;
-    table.Field("NAME", 'C', 6).Field("ZAHL", 'N', 3)
-        .Record({std::string("\x84\0\x94\0\x81\x8E", 6), "\x84\x84\x84"});
-    Prepare(table, true);
-    ASSERT_EQ(Run(), 1) << OnlyMessage();
-    std::string out = ReadBytes(output);
-    std::uint16_t header = table.HeaderLengthValue();
-    EXPECT_EQ(out.substr(header, 10), std::string(" \xE4\0\xF6\0\xFC\xC4\x84\x84\x84", 10));
+    EXPECT_EQ(ReadBytes(output), TableBuilder(table).Version(0x03).Bytes());
+    EXPECT_EQ(ReadBytes(outputMemo), "alte Memodatei");
 }
 
 TEST_F(ConversionTest, MemoTextsTakeTheirLengthOver512PlusOneBlocks) {
@@ -133,19 +116,6 @@ TEST_F(ConversionTest, MemoReferencesAreRenumberedInRecordAndFieldOrder) {
     EXPECT_EQ(ReadBytes(outputMemo), Dbase3Memo({"geteilt", "erstes Feld", "zweites Feld", "geteilt"}));
 }
 
-TEST_F(ConversionTest, MemoBlocksAreConvertedUpToTheirFirstZeroByte) {
-    MemoBuilder memo;
-    // A full block with a zero byte inside, then a last block.
-    std::string text = std::string(100, '\x84') + '\0' + std::string(411, '\x84') + std::string("\x94\0\x94", 3);
-    std::uint32_t block = memo.Add(text);
-    TableBuilder table;
-    table.Field("TEXT", 'M', 10).Record({MemoRef(block)});
-    Prepare(table, memo, true);
-    ASSERT_EQ(Run(), 1) << OnlyMessage();
-    std::string converted = std::string(100, '\xE4') + '\0' + std::string(411, '\x84') + std::string("\xF6\0\x94", 3);
-    EXPECT_EQ(ReadBytes(outputMemo), Dbase3Memo({converted}));
-}
-
 TEST_F(ConversionTest, WithoutMemoTextsTheMemoFileIsBlockZeroAndTheEndMark) {
     MemoBuilder memo;
     TableBuilder table;
@@ -201,6 +171,8 @@ TEST_F(ConversionTest, AMissingMemoFileAnsweredYesKeepsTheMemoFieldsAsCharacterF
     EXPECT_EQ(ReadBytes(output), expected.Bytes());
     EXPECT_EQ(ReadBytes(outputMemo), "alte Memodatei");
     EXPECT_EQ(appState.memoFieldList[0], kListEnd);
+    EXPECT_TRUE(EndsWith(ReadBytes(report),
+                         " --- Anmerkungen ---\r\n\r\n   alle Memofelder werden mit Feldart C übernommen.\r\n\r\n"));
 }
 
 TEST_F(ConversionTest, AMissingMemoFileAnsweredNoStopsBeforeAnyOutput) {
@@ -214,6 +186,7 @@ TEST_F(ConversionTest, AMissingMemoFileAnsweredNoStopsBeforeAnyOutput) {
     EXPECT_EQ(ListFolder(folder.Root()), "Report.txt|kunden.dbf|neu.dbf");
     EXPECT_EQ(appState.steps.marker4, '>');
     EXPECT_EQ(RepaintCount(), 0);
+    EXPECT_TRUE(EndsWith(ReadBytes(report), "  0" + std::string(40, ' ') + "\r\n\r\n --- Anmerkungen ---\r\n\r\n"));
 }
 
 TEST_F(ConversionTest, ExistingOutputsAreReplacedOnlyBySuccess) {

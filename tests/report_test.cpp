@@ -55,25 +55,6 @@ TEST_F(ConversionTest, ReportLinesAreLaidOutInFixedColumns) {
     EXPECT_EQ(title.size(), 78u);
 }
 
-TEST_F(ConversionTest, ReportOfATableWhoseMemoTextsAreIgnored) {
-    TableBuilder table;
-    table.Field("TEXT", 'M', 10);
-    Prepare(table);
-    QueueAnswer(kAnswerYes);
-    ASSERT_EQ(Run(), 1);
-    EXPECT_EQ(ReadBytes(report), Opening(input, output, "nein") + FieldLine("TEXT", 'M', 10, 0) + kClosing +
-                                     "   alle Memofelder werden mit Feldart C übernommen.\r\n\r\n");
-}
-
-TEST_F(ConversionTest, ReportOfARunStoppedAtTheMemoQuestionEndsAfterTheRemarksHeading) {
-    TableBuilder table;
-    table.Field("TEXT", 'M', 10);
-    Prepare(table);
-    QueueAnswer(kAnswerNo);
-    ASSERT_EQ(Run(), 0);
-    EXPECT_EQ(ReadBytes(report), Opening(input, output, "nein") + FieldLine("TEXT", 'M', 10, 0) + kClosing);
-}
-
 TEST_F(ConversionTest, ReportHoldsLongPathsWhole) {
     std::string root = folder.Root().string();
     char separator = folder.Path("x")[root.size()];
