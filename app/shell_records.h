@@ -8,11 +8,11 @@
 #include <commdlg.h>
 
 struct ShellRecords {
-    WNDCLASSA windowClass;      // the class registration record
-    MSG loopMessage;            // filled by the message loop; its wParam is the exit code
-    OPENFILENAMEA fileDialog;   // cleared and filled anew before every file dialog
-    PAINTSTRUCT paintInfo;      // between BeginPaint and EndPaint
-    HDC paintContext;           // the context BeginPaint gives
+    WNDCLASSA windowClass;     // the class registration record
+    MSG loopMessage;           // filled by the message loop; its wParam is the exit code
+    OPENFILENAMEA fileDialog;  // cleared and filled anew before every file dialog
+    PAINTSTRUCT paintInfo;     // between BeginPaint and EndPaint
+    HDC paintContext;          // the context BeginPaint gives
 };
 
 extern ShellRecords shell;

@@ -7,7 +7,8 @@ inline constexpr char kClosingText[] = "--- Konvertierung wurde beendet ---";
 inline constexpr char kInfoCaption[] = " Programm Info";
 inline constexpr char kOemQuestion[] = "Soll eine OEMToANSI - Konvertierung erfolgen?";
 inline constexpr char kInfoText[] =
-    "Kelvor   " KELVOR_VERSION " \n"
+    "Kelvor   " KELVOR_VERSION
+    " \n"
     "Kelvor konvertiert eine dBase-IV- oder -V-Tabelle mit ihrer Memodatei in eine "
     "dBase-III-Tabelle mit Memodatei.\n"
     "\n"
@@ -17,6 +18,5 @@ inline constexpr char kOutputDialogTitle[] = "Bestimme Ausgabedatei";
 // One filter entry, "DBF Dateien" with "*.dbf"; the list ends with an empty text.
 inline constexpr char kTableFilter[] = "DBF Dateien\0*.dbf\0";
 inline constexpr char kDefaultExtension[] = "*.dbf";
-inline constexpr char kNoWindowClassText[] =
-    "Die Fensterklasse des Programms kann nicht angemeldet werden";
+inline constexpr char kNoWindowClassText[] = "Die Fensterklasse des Programms kann nicht angemeldet werden";
 inline constexpr char kNoMainWindowText[] = "Das Hauptfenster des Programms kann nicht angelegt werden";

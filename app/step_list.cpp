@@ -43,9 +43,10 @@ void DrawStepList(HDC context) {
     DrawStep(context, 0, &steps.marker1, steps.step1);
     PutText(context, kDisplayX, kFirstStepY + kDisplayBelow, steps.inputDisplay, kDisplayWidth);
     DrawStep(context, 1, &steps.marker2, steps.step2);
-    PutText(context, kDisplayX, kFirstStepY + kStepSpacing + kDisplayBelow, steps.outputDisplay, kDisplayWidth);
+    PutText(context, kDisplayX, kFirstStepY + kStepSpacing + kDisplayBelow, steps.outputDisplay,
+            kDisplayWidth);
     DrawStep(context, 2, &steps.marker3, steps.step3);
     PutText(context, kDisplayX, kFirstStepY + 2 * kStepSpacing + kDisplayBelow, steps.optionDisplay,
-             sizeof steps.optionDisplay);
+            sizeof steps.optionDisplay);
     DrawStep(context, 3, &steps.marker4, steps.step4);
 }

@@ -3,10 +3,10 @@
 //
 // A process forked from the benchmark script would count the script's own
 // memory into its peak; forked from this small program it counts only its own.
-#include <cstdio>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <cstdio>
 
 int main(int argc, char** argv) {
     if (argc < 2) {

@@ -92,7 +92,8 @@ std::uint8_t MemoTransfer() {
         appState.memoFieldPtr = reinterpret_cast<char*>(appState.tableBuffer + 1 + appState.memoFieldList[i]);
         // Invalid digits and out-of-range texts read as negative: as an
         // unsigned block number they lie beyond 2 GiB.
-        std::uint32_t block = static_cast<std::uint32_t>(ParseDecimal(appState.memoFieldPtr, kMemoFieldWidth));
+        std::uint32_t block =
+            static_cast<std::uint32_t>(ParseDecimal(appState.memoFieldPtr, kMemoFieldWidth));
         if (block == 0) continue;
         if (OpenSourceMemo(i, block) == 0) return 0;
         FormatDecimal(static_cast<std::int32_t>(appState.nextMemoBlock), appState.memoFieldPtr + 9,

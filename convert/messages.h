@@ -5,8 +5,7 @@
 inline constexpr char kNoInputText[] = " es wurde keine Eingabedatei angegeben";
 inline constexpr char kNoOutputText[] = " es wurde keine Ausgabedatei angegeben";
 inline constexpr char kSameTablesText[] = "Eingabe- und Ausgabedatei dürfen nicht gleich sein";
-inline constexpr char kReportPathTooLongText[] =
-    "Der Pfad der Berichtsdatei Report.txt ist zu lang";
+inline constexpr char kReportPathTooLongText[] = "Der Pfad der Berichtsdatei Report.txt ist zu lang";
 
 // Two files of a run that would be one: "Die A und die B dürfen ...".
 inline constexpr char kSameFilesStartText[] = "Die ";
@@ -23,8 +22,7 @@ inline constexpr char kInputOpenFailedText[] = "Die Eingabedatei kann nicht geö
 inline constexpr char kInputReadFailedText[] = "Die Eingabedatei kann nicht gelesen werden";
 inline constexpr char kInvalidTableText[] = "Die Eingabedatei ist keine gültige dBase-Tabelle:\r\n";
 inline constexpr char kTooShortForHeaderText[] = "Sie ist kürzer als ihr Dateikopf.";
-inline constexpr char kBadFieldCountText[] =
-    "Ihr Dateikopf gibt weniger als 1 oder mehr als 255 Felder an.";
+inline constexpr char kBadFieldCountText[] = "Ihr Dateikopf gibt weniger als 1 oder mehr als 255 Felder an.";
 inline constexpr char kRecordTooLongText[] = "Ihre Satzlänge ist größer als 32000 Byte.";
 inline constexpr char kRecordLengthMismatchText[] =
     "Ihre Satzlänge stimmt nicht mit der Summe der Feldlängen überein.";
@@ -46,15 +44,13 @@ inline constexpr char kMemoBlockPastEndText[] =
     "Der Block des Memotextes liegt hinter dem Ende der Memodatei.";
 inline constexpr char kMemoHeaderDamagedText[] =
     "Der Kopf des Memotextes ist beschädigt (Länge unter 8 Byte).";
-inline constexpr char kMemoTextPastEndText[] =
-    "Der Memotext reicht über das Ende der Memodatei hinaus.";
+inline constexpr char kMemoTextPastEndText[] = "Der Memotext reicht über das Ende der Memodatei hinaus.";
 inline constexpr char kMemoOutputTooLargeText[] = "Die Memodatei der Ausgabedatei würde zu groß.";
 
 // The output files.
 inline constexpr char kReportCreateFailedText[] =
     "Die Berichtsdatei Report.txt kann im Verzeichnis der Ausgabedatei nicht angelegt werden";
-inline constexpr char kReportWriteFailedText[] =
-    "Die Berichtsdatei Report.txt kann nicht geschrieben werden";
+inline constexpr char kReportWriteFailedText[] = "Die Berichtsdatei Report.txt kann nicht geschrieben werden";
 inline constexpr char kOutputCreateFailedText[] = "Die Ausgabedatei kann nicht angelegt werden";
 inline constexpr char kOutputMemoCreateFailedText[] =
     "Die Memodatei der Ausgabedatei kann nicht angelegt werden";

@@ -33,7 +33,8 @@ std::uint8_t RecordCopy() {
     bool memos = appState.memoFieldList[0] != kListEnd;
     for (std::uint64_t record = 1; record <= count; ++record) {
         appState.recordNumber = static_cast<std::uint32_t>(record);
-        if (!FileRead(appState.inputTable, appState.tableBuffer, appState.recordLength, &appState.bytesDone) ||
+        if (!FileRead(appState.inputTable, appState.tableBuffer, appState.recordLength,
+                      &appState.bytesDone) ||
             appState.bytesDone != appState.recordLength) {
             return Refuse(kInputReadFailedText);
         }

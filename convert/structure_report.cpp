@@ -14,8 +14,8 @@
 namespace {
 
 // Columns of the title line and of a field line.
-const std::uint32_t kDateColumn = 56;   // the date, 10 characters
-const std::uint32_t kTimeColumn = 70;   // the time, 8 characters; the line ends behind it
+const std::uint32_t kDateColumn = 56;  // the date, 10 characters
+const std::uint32_t kTimeColumn = 70;  // the time, 8 characters; the line ends behind it
 const std::uint32_t kFieldLineWidth = 60;
 const std::uint32_t kTypeColumn = 11;
 const std::uint32_t kLengthLastColumn = 16;    // length right-aligned in columns 14 to 16

@@ -21,7 +21,8 @@ std::uint8_t CheckTableHeader(std::uint64_t fileSize) {
             return RefuseMemoFieldLength(descriptor);
         }
     }
-    std::uint64_t needed = appState.headerLength + std::uint64_t(appState.recordCount) * appState.recordLength;
+    std::uint64_t needed =
+        appState.headerLength + std::uint64_t(appState.recordCount) * appState.recordLength;
     if (fileSize < needed) return RefuseInvalidTable(kTooShortForRecordsText);
     return 1;
 }

@@ -13,12 +13,12 @@ int questionAnswer = 0;  // 0: take the default button
 // The buttons of each box type (the low four bits of the style), in the order
 // the box shows them; 0 ends a row.
 const int kButtons[6][4] = {
-    {kAnswerOk, 0, 0, 0},                           // MB_OK
-    {kAnswerOk, 2, 0, 0},                           // MB_OKCANCEL
+    {kAnswerOk, 0, 0, 0},                            // MB_OK
+    {kAnswerOk, 2, 0, 0},                            // MB_OKCANCEL
     {kAnswerAbort, kAnswerRetry, kAnswerIgnore, 0},  // MB_ABORTRETRYIGNORE
-    {kAnswerYes, kAnswerNo, 2, 0},                  // MB_YESNOCANCEL
-    {kAnswerYes, kAnswerNo, 0, 0},                  // MB_YESNO
-    {kAnswerRetry, 2, 0, 0},                        // MB_RETRYCANCEL
+    {kAnswerYes, kAnswerNo, 2, 0},                   // MB_YESNOCANCEL
+    {kAnswerYes, kAnswerNo, 0, 0},                   // MB_YESNO
+    {kAnswerRetry, 2, 0, 0},                         // MB_RETRYCANCEL
 };
 
 }  // namespace

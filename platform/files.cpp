@@ -14,15 +14,15 @@
 
 namespace {
 
-const std::uint32_t kSlotCount = 8;                 // files open at one time
+const std::uint32_t kSlotCount = 8;                // files open at one time
 const std::uint32_t kSlotBufferSize = 256 * 1024;  // bytes buffered per file
-const std::uint32_t kFirstReadAhead = 4 * 1024;     // first refill after a jump
+const std::uint32_t kFirstReadAhead = 4 * 1024;    // first refill after a jump
 const std::uint64_t kPositionUnknown = ~std::uint64_t(0);
 
 struct FileSlot {
     bool inUse;
-    bool failed;                 // an operation on the file has failed
-    bool writing;                // the buffer holds bytes not yet written
+    bool failed;   // an operation on the file has failed
+    bool writing;  // the buffer holds bytes not yet written
     OsFile os;
     std::uint64_t bufferStart;   // file offset of buffer[0]
     std::uint32_t bufferLength;  // reading: bytes valid; writing: bytes pending
@@ -61,8 +61,8 @@ bool MoveSystemPosition(FileSlot* slot, std::uint64_t position) {
 // whatever the outcome.
 bool Flush(FileSlot* slot) {
     if (!slot->writing || slot->bufferLength == 0) return true;
-    bool ok = MoveSystemPosition(slot, slot->bufferStart) &&
-              OsWrite(slot->os, slot->buffer, slot->bufferLength);
+    bool ok =
+        MoveSystemPosition(slot, slot->bufferStart) && OsWrite(slot->os, slot->buffer, slot->bufferLength);
     slot->osPosition = ok ? slot->osPosition + slot->bufferLength : kPositionUnknown;
     slot->bufferStart += slot->bufferLength;
     slot->bufferLength = 0;

@@ -1,11 +1,11 @@
 // os_files_posix.cpp -- the file calls of a POSIX system.
 #include "platform/os_files.h"
 
-#include <cerrno>
-#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
+#include <cstdio>
 
 namespace {
 

@@ -16,8 +16,8 @@ OsFile FromHandle(HANDLE handle) {
 
 // Opens a path only to learn which file it names.
 bool Identify(const char* path, BY_HANDLE_FILE_INFORMATION* info) {
-    HANDLE handle = CreateFileA(path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    HANDLE handle = CreateFileA(path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (handle == INVALID_HANDLE_VALUE) return false;
     BOOL ok = GetFileInformationByHandle(handle, info);
     CloseHandle(handle);
@@ -34,8 +34,8 @@ OsFile OsOpenRead(const char* path) {
 
 OsFile OsCreate(const char* path, OsCreateMode mode) {
     DWORD disposition = mode == kCreateNew ? CREATE_NEW : CREATE_ALWAYS;
-    return FromHandle(CreateFileA(path, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                                  disposition, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return FromHandle(CreateFileA(path, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr, disposition,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
 bool OsRead(OsFile file, void* buffer, std::uint32_t count, std::uint32_t* done) {
@@ -77,8 +77,8 @@ bool OsExists(const char* path) { return GetFileAttributesA(path) != INVALID_FIL
 bool OsSameFile(const char* pathA, const char* pathB) {
     BY_HANDLE_FILE_INFORMATION a, b;
     if (!Identify(pathA, &a) || !Identify(pathB, &b)) return false;
-    return a.dwVolumeSerialNumber == b.dwVolumeSerialNumber &&
-           a.nFileIndexHigh == b.nFileIndexHigh && a.nFileIndexLow == b.nFileIndexLow;
+    return a.dwVolumeSerialNumber == b.dwVolumeSerialNumber && a.nFileIndexHigh == b.nFileIndexHigh &&
+           a.nFileIndexLow == b.nFileIndexLow;
 }
 
 bool OsReplace(const char* from, const char* to) {

@@ -2,10 +2,10 @@
 // are case sensitive.
 #include "platform/platform.h"
 
-#include <cstring>
 #include <dirent.h>
 #include <strings.h>
 #include <unistd.h>
+#include <cstring>
 
 bool IsPathSeparator(char c) { return c == '/' || c == '\\'; }
 
@@ -13,9 +13,7 @@ bool FileNamesCaseSensitive() { return true; }
 
 bool SamePathText(const char* pathA, const char* pathB) { return std::strcmp(pathA, pathB) == 0; }
 
-bool SameTextIgnoringCase(const char* textA, const char* textB) {
-    return strcasecmp(textA, textB) == 0;
-}
+bool SameTextIgnoringCase(const char* textA, const char* textB) { return strcasecmp(textA, textB) == 0; }
 
 bool FullPath(const char* path, char* full, std::uint32_t size) {
     if (path[0] == '/') {

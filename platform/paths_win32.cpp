@@ -10,9 +10,7 @@ bool FileNamesCaseSensitive() { return false; }
 
 bool SamePathText(const char* pathA, const char* pathB) { return lstrcmpiA(pathA, pathB) == 0; }
 
-bool SameTextIgnoringCase(const char* textA, const char* textB) {
-    return lstrcmpiA(textA, textB) == 0;
-}
+bool SameTextIgnoringCase(const char* textA, const char* textB) { return lstrcmpiA(textA, textB) == 0; }
 
 bool FullPath(const char* path, char* full, std::uint32_t size) {
     DWORD length = GetFullPathNameA(path, size, full, nullptr);

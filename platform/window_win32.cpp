@@ -4,8 +4,7 @@
 #include "platform/platform.h"
 
 static_assert(kBoxOk == MB_OK && kBoxYesNo == MB_YESNO && kBoxIconHand == MB_ICONHAND &&
-                  kBoxAbortRetryIgnore == MB_ABORTRETRYIGNORE &&
-                  kBoxDefaultButton2 == MB_DEFBUTTON2,
+                  kBoxAbortRetryIgnore == MB_ABORTRETRYIGNORE && kBoxDefaultButton2 == MB_DEFBUTTON2,
               "box styles are the system's");
 static_assert(kAnswerYes == IDYES && kAnswerNo == IDNO && kAnswerAbort == IDABORT &&
                   kAnswerRetry == IDRETRY && kAnswerIgnore == IDIGNORE && kAnswerOk == IDOK,

@@ -3,8 +3,8 @@
 // compiler and by the C++ code.
 #pragma once
 
-#define IDI_KELVOR 101   // the icon: one 32 × 32 image with 16 colours
-#define IDM_MENU_BAR 102 // the menu bar: seven plain items, no pop-ups
+#define IDI_KELVOR 101    // the icon: one 32 × 32 image with 16 colours
+#define IDM_MENU_BAR 102  // the menu bar: seven plain items, no pop-ups
 
 #define CMD_CHOOSE_INPUT 5001   // "Eingabedatei wählen  "
 #define CMD_CHOOSE_OUTPUT 5002  // "Ausgabedatei bestimmen  "

@@ -12,14 +12,14 @@
 
 #include "platform/platform.h"
 
-const std::uint32_t kPathSize = 256;          // a path of up to 255 characters and its NUL
-const std::uint32_t kWorkPathSize = 272;      // a temporary name beside an output file
-const std::uint32_t kDisplayWidth = 80;       // characters of a path display in the step list
-const std::uint32_t kTableBufferSize = 32000; // the longest header or record
-const std::uint32_t kMemoBlockSize = 512;     // one block of a memo file
+const std::uint32_t kPathSize = 256;           // a path of up to 255 characters and its NUL
+const std::uint32_t kWorkPathSize = 272;       // a temporary name beside an output file
+const std::uint32_t kDisplayWidth = 80;        // characters of a path display in the step list
+const std::uint32_t kTableBufferSize = 32000;  // the longest header or record
+const std::uint32_t kMemoBlockSize = 512;      // one block of a memo file
 const std::uint32_t kMaxFields = 255;
-const std::uint32_t kMaxTextFieldPairs = 512; // room of the field span list
-const std::uint16_t kListEnd = 0xFFFF;        // ends every field list
+const std::uint32_t kMaxTextFieldPairs = 512;  // room of the field span list
+const std::uint16_t kListEnd = 0xFFFF;         // ends every field list
 
 // The texts of the step list, which never change; each field below takes
 // its size from its text.
@@ -36,7 +36,7 @@ struct StepList {
     char heading[sizeof kStepHeading];  // 35 characters and the NUL
     char marker1 = '>';
     char step1[sizeof kStep1Text];
-    char inputDisplay[kDisplayWidth];   // the chosen input path, blank-filled, no NUL
+    char inputDisplay[kDisplayWidth];  // the chosen input path, blank-filled, no NUL
     char marker2 = '>';
     char step2[sizeof kStep2Text];
     char outputDisplay[kDisplayWidth];  // the chosen output path, blank-filled, no NUL
@@ -44,7 +44,7 @@ struct StepList {
     char step3[sizeof kStep3Text];
     char optionDisplay[4] = {'n', 'e', 'i', 'n'};  // "nein" or "ja  ", no NUL
     char marker4 = '>';
-    char unusedBlank = ' ';             // stands between marker and text, never drawn
+    char unusedBlank = ' ';  // stands between marker and text, never drawn
     char step4[sizeof kStep4Text];
 
     StepList();  // the texts, and blanks in the two path displays
@@ -57,30 +57,30 @@ struct ReportAreas {
     char titleLine[110];
     // Its last four characters are "nein" or "ja  ", like the option display.
     char optionLine[30] = "OemtoAnsi Konvertierung: nein";
-    char fieldLine[61];                 // one field: name, type, length, decimals
-    char pathLine[14 + kPathSize];      // "Eingabedatei: " or "Ausgabedatei: " and a path
+    char fieldLine[61];             // one field: name, type, length, decimals
+    char pathLine[14 + kPathSize];  // "Eingabedatei: " or "Ausgabedatei: " and a path
 
     ReportAreas();  // the heading and blanks
 };
 
 struct AppState {
     // --- The window program (app/): module, window and menu bar ---
-    void* instance = nullptr;          // the program's module handle
-    WindowHandle mainWindow = nullptr; // the main window; owner of the conversion's boxes
-    void* menuBar = nullptr;           // menu resource 102
+    void* instance = nullptr;           // the program's module handle
+    WindowHandle mainWindow = nullptr;  // the main window; owner of the conversion's boxes
+    void* menuBar = nullptr;            // menu resource 102
 
     // --- What the user chose: the step list, the option and the paths ---
     StepList steps;
-    std::uint8_t oemToAnsi = 0;        // 1: text is converted from OEM to ANSI
-    char inputPath[kPathSize] = "";    // the input table; empty: none chosen
+    std::uint8_t oemToAnsi = 0;           // 1: text is converted from OEM to ANSI
+    char inputPath[kPathSize] = "";       // the input table; empty: none chosen
     char inputMemoPath[kPathSize] = "";   // its memo file, derived
-    char outputPath[kPathSize] = "";   // the output table; empty: none chosen
+    char outputPath[kPathSize] = "";      // the output table; empty: none chosen
     char outputMemoPath[kPathSize] = "";  // its memo file, derived
-    char reportPath[kPathSize] = "";   // "Report.txt" in the output directory, derived
+    char reportPath[kPathSize] = "";      // "Report.txt" in the output directory, derived
 
     // --- The files of one conversion (kNoFile: not open) ---
     FileHandle inputTable = kNoFile;
-    FileHandle inputMemo = kNoFile;    // open only while memo texts are transferred
+    FileHandle inputMemo = kNoFile;  // open only while memo texts are transferred
     FileHandle reportFile = kNoFile;
     FileHandle outputTable = kNoFile;  // written under outputTableTemp
     FileHandle outputMemo = kNoFile;   // written under outputMemoTemp
@@ -91,15 +91,15 @@ struct AppState {
     char outputTableTemp[kWorkPathSize] = "";
     char outputMemoTemp[kWorkPathSize] = "";
     char memoBackupPath[kWorkPathSize] = "";  // an existing output memo file, moved aside
-    std::uint8_t memoFileWritten = 0;  // 1: the last run wrote an output memo file
+    std::uint8_t memoFileWritten = 0;         // 1: the last run wrote an output memo file
 
     // --- The table: header values, buffers and field lists ---
     unsigned char tableBuffer[kTableBufferSize] = {};  // the header, then one record at a time
-    std::uint16_t headerLength = 0;    // bytes of the header, terminator included
-    std::uint16_t recordLength = 0;    // bytes of a record, deletion flag included
+    std::uint16_t headerLength = 0;                    // bytes of the header, terminator included
+    std::uint16_t recordLength = 0;                    // bytes of a record, deletion flag included
     std::uint32_t recordCount = 0;
     std::uint32_t fieldCount = 0;
-    std::uint16_t recordOffset = 0;    // running field offset while the lists are built
+    std::uint16_t recordOffset = 0;  // running field offset while the lists are built
     // One word per field: its class in the high byte, its length in the low byte.
     std::uint16_t fieldLayoutList[kMaxFields + 1] = {kListEnd};
     // (offset, length) of every character field; offsets count from the byte
@@ -111,14 +111,14 @@ struct AppState {
 
     // --- The memo transfer ---
     unsigned char workBuffer[kMemoBlockSize + 2] = {};  // one block and a zero word
-    std::uint32_t nextMemoBlock = 1;   // the next free block of the output memo file
-    char* memoFieldPtr = nullptr;      // the memo field being transferred, in tableBuffer
-    std::uint32_t memoRemaining = 0;   // text bytes of the current memo not yet written
-    std::uint32_t recordNumber = 0;    // the record being copied, counted from 1
+    std::uint32_t nextMemoBlock = 1;                    // the next free block of the output memo file
+    char* memoFieldPtr = nullptr;                       // the memo field being transferred, in tableBuffer
+    std::uint32_t memoRemaining = 0;                    // text bytes of the current memo not yet written
+    std::uint32_t recordNumber = 0;                     // the record being copied, counted from 1
 
     // --- Texts ---
     ReportAreas report;
-    char messageText[1024] = "";       // a message put together from parts
+    char messageText[1024] = "";  // a message put together from parts
 };
 
 extern AppState appState;

@@ -11,8 +11,8 @@ const std::int32_t kOutOfRange = INT32_MIN;
 
 PackedDecimal PackDecimal(std::int64_t value) {
     PackedDecimal packed = {};
-    std::uint64_t magnitude = value < 0 ? 0 - static_cast<std::uint64_t>(value)
-                                        : static_cast<std::uint64_t>(value);
+    std::uint64_t magnitude =
+        value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
     for (int i = 0; i < 9; ++i) {
         std::uint8_t low = static_cast<std::uint8_t>(magnitude % 10);
         magnitude /= 10;

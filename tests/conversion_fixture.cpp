@@ -49,7 +49,9 @@ std::string ConversionTest::Snapshot(const std::string& except) const {
     for (const auto& entry : std::filesystem::directory_iterator(folder.Root())) {
         std::string name = entry.path().filename().string();
         bool folder = entry.is_directory();
-        files[name] = folder ? "(Verzeichnis)" : name == except ? "(nicht verglichen)" : ReadBytes(entry.path().string());
+        files[name] = folder           ? "(Verzeichnis)"
+                      : name == except ? "(nicht verglichen)"
+                                       : ReadBytes(entry.path().string());
     }
     std::string all;
     for (const auto& [name, bytes] : files) all += name + "=" + bytes + "\n";

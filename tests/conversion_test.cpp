@@ -16,20 +16,32 @@ bool EndsWith(const std::string& text, const std::string& end) {
 const std::string kOemName("M\x81ller\0K\x94ln \x84\xE1", 14);  // Müller Köln äß
 const std::string kAnsiName("M\xFCller\0K\xF6ln \xE4\xDF", 14);
 // A memo block is converted up to its first zero byte.
-const std::string kOemMemo = std::string(100, '\x84') + '\0' + std::string(411, '\x84') + std::string("\x94\0\x94", 3);
-const std::string kAnsiMemo = std::string(100, '\xE4') + '\0' + std::string(411, '\x84') + std::string("\xF6\0\x94", 3);
+const std::string kOemMemo =
+    std::string(100, '\x84') + '\0' + std::string(411, '\x84') + std::string("\x94\0\x94", 3);
+const std::string kAnsiMemo =
+    std::string(100, '\xE4') + '\0' + std::string(411, '\x84') + std::string("\xF6\0\x94", 3);
 
 // Every field class, read as the input holds it or as the output must.
 TableBuilder EveryFieldClass(bool output, bool converted) {
     TableBuilder table;
-    table.Version(output ? 0x83 : 0x8B).Reserved(output ? 0 : 0x5A).UpdateDate(126, 12, 1)
-        .Field("NAME", 'C', 20).Field("BETRAG", 'N', 8, 2).Field("NOTIZ", 'M', 10).Field("DATUM", 'D', 8)
+    table.Version(output ? 0x83 : 0x8B)
+        .Reserved(output ? 0 : 0x5A)
+        .UpdateDate(126, 12, 1)
+        .Field("NAME", 'C', 20)
+        .Field("BETRAG", 'N', 8, 2)
+        .Field("NOTIZ", 'M', 10)
+        .Field("DATUM", 'D', 8)
         .Field("AKTIV", 'L', 1)
         .Field("WERT", output ? 'C' : 'F', 12, output ? 0 : 3)  // an invalid type becomes C without decimals
-        .Field("kurz", output ? 'C' : 'c', 5).Field("zahl", output ? 'N' : 'n', 4)
+        .Field("kurz", output ? 'C' : 'c', 5)
+        .Field("zahl", output ? 'N' : 'n', 4)
         .Record({converted ? kAnsiName : kOemName, "  123.45", MemoRef(output ? 1 : 2), "20261205", "T",
                  "\x84\x84 1.5", converted ? "\xF6" : "\x94", "  42"})
-        .Record({converted ? "Stra\xDF" "e" : "Stra\xE1" "e", "   -1.00", std::string(10, ' '), "", "F", "", "", ""},
+        .Record({converted ? "Stra\xDF"
+                             "e"
+                           : "Stra\xE1"
+                             "e",
+                 "   -1.00", std::string(10, ' '), "", "F", "", "", ""},
                 true);  // a deleted record is copied like any other
     return table;
 }
@@ -62,8 +74,12 @@ TEST_F(ConversionTest, ATableWithoutMemoFieldsGetsNoMemoFile) {
 }
 
 TEST_F(ConversionTest, MemoTextsTakeTheirLengthOver512PlusOneBlocks) {
-    const std::string texts[] = {"", std::string(511, 'a'), std::string(512, 'b'),
-                                 std::string(513, 'c'), std::string(1000, 'd'), std::string(1500, 'e')};
+    const std::string texts[] = {"",
+                                 std::string(511, 'a'),
+                                 std::string(512, 'b'),
+                                 std::string(513, 'c'),
+                                 std::string(1000, 'd'),
+                                 std::string(1500, 'e')};
     MemoBuilder memo;
     TableBuilder table;
     table.Field("NR", 'N', 2).Field("TEXT", 'M', 10);
@@ -82,7 +98,7 @@ TEST_F(ConversionTest, MemoTextsTakeTheirLengthOver512PlusOneBlocks) {
         EXPECT_EQ(out.substr(start, texts[i].size()), texts[i]) << i;
         EXPECT_EQ(out[start + texts[i].size()], '\x1A') << i;
     }
-    EXPECT_EQ(out.substr(512, 512), '\x1A' + std::string(511, '\0'));          // empty text
+    EXPECT_EQ(out.substr(512, 512), '\x1A' + std::string(511, '\0'));            // empty text
     EXPECT_EQ(out.substr(3 * 512 + 512, 512), '\x1A' + std::string(511, '\0'));  // 512 bytes
     EXPECT_EQ(out.substr(7 * 512 + 512, 512), std::string(488, 'd') + '\x1A' + std::string(23, '\0'));
     EXPECT_EQ(out, Dbase3Memo({texts[0], texts[1], texts[2], texts[3], texts[4], texts[5]}));
@@ -101,14 +117,19 @@ TEST_F(ConversionTest, MemoReferencesAreRenumberedInRecordAndFieldOrder) {
     std::uint32_t first = memo.Add("erstes Feld");
     TableBuilder table;
     // A memo field first in the record; a record with two; two records naming one block.
-    table.Field("ERST", 'M', 10).Field("NAME", 'C', 4).Field("ZWEIT", 'm', 10)
+    table.Field("ERST", 'M', 10)
+        .Field("NAME", 'C', 4)
+        .Field("ZWEIT", 'm', 10)
         .Record({MemoRef(shared), "a", std::string(10, ' ')})
         .Record({MemoRef(first), "b", MemoRef(second)})
         .Record({"0000000000", "c", MemoRef(shared)});
     Prepare(table, memo);
     ASSERT_EQ(Run(), 1) << OnlyMessage();
     TableBuilder expected;
-    expected.Version(0x83).Field("ERST", 'M', 10).Field("NAME", 'C', 4).Field("ZWEIT", 'M', 10)
+    expected.Version(0x83)
+        .Field("ERST", 'M', 10)
+        .Field("NAME", 'C', 4)
+        .Field("ZWEIT", 'M', 10)
         .Record({MemoRef(1), "a", std::string(10, ' ')})
         .Record({MemoRef(2), "b", MemoRef(3)})
         .Record({"0000000000", "c", MemoRef(4)});  // a field reading 0 stays as it is
@@ -140,13 +161,20 @@ TEST_F(ConversionTest, BytesBehindTheTerminatorAndTheLastRecordAreHandled) {
     for (const Case& c : cases) {
         SetUp();
         TableBuilder table;
-        table.Field("NAME", 'C', 4).ExtraHeaderBytes("\x7F").EndOfFile(c.endOfFile)
-            .Record({"eins"}).Record({"zwei"});
+        table.Field("NAME", 'C', 4)
+            .ExtraHeaderBytes("\x7F")
+            .EndOfFile(c.endOfFile)
+            .Record({"eins"})
+            .Record({"zwei"});
         WriteBytes(input, table.Bytes() + c.trailing);
         Choose(input, output);
         ASSERT_EQ(Run(), 1) << OnlyMessage();
         TableBuilder expected;
-        expected.Version(0x03).Field("NAME", 'C', 4).ExtraHeaderBytes("\x7F").Record({"eins"}).Record({"zwei"});
+        expected.Version(0x03)
+            .Field("NAME", 'C', 4)
+            .ExtraHeaderBytes("\x7F")
+            .Record({"eins"})
+            .Record({"zwei"});
         EXPECT_EQ(ReadBytes(output), expected.Bytes());  // exactly one end mark
         EXPECT_EQ(appState.headerLength, 66);
         EXPECT_EQ(appState.fieldCount, 1u);
@@ -171,8 +199,9 @@ TEST_F(ConversionTest, AMissingMemoFileAnsweredYesKeepsTheMemoFieldsAsCharacterF
     EXPECT_EQ(ReadBytes(output), expected.Bytes());
     EXPECT_EQ(ReadBytes(outputMemo), "alte Memodatei");
     EXPECT_EQ(appState.memoFieldList[0], kListEnd);
-    EXPECT_TRUE(EndsWith(ReadBytes(report),
-                         " --- Anmerkungen ---\r\n\r\n   alle Memofelder werden mit Feldart C übernommen.\r\n\r\n"));
+    EXPECT_TRUE(
+        EndsWith(ReadBytes(report),
+                 " --- Anmerkungen ---\r\n\r\n   alle Memofelder werden mit Feldart C übernommen.\r\n\r\n"));
 }
 
 TEST_F(ConversionTest, AMissingMemoFileAnsweredNoStopsBeforeAnyOutput) {
@@ -186,7 +215,8 @@ TEST_F(ConversionTest, AMissingMemoFileAnsweredNoStopsBeforeAnyOutput) {
     EXPECT_EQ(ListFolder(folder.Root()), "Report.txt|kunden.dbf|neu.dbf");
     EXPECT_EQ(appState.steps.marker4, '>');
     EXPECT_EQ(RepaintCount(), 0);
-    EXPECT_TRUE(EndsWith(ReadBytes(report), "  0" + std::string(40, ' ') + "\r\n\r\n --- Anmerkungen ---\r\n\r\n"));
+    EXPECT_TRUE(
+        EndsWith(ReadBytes(report), "  0" + std::string(40, ' ') + "\r\n\r\n --- Anmerkungen ---\r\n\r\n"));
 }
 
 TEST_F(ConversionTest, ExistingOutputsAreReplacedOnlyBySuccess) {

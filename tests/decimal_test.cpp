@@ -43,10 +43,10 @@ TEST(FormatDecimal, WritesRightAlignedFieldsAndNothingElse) {
         {12345, 10, 2, "0000012345"},  // only 1 asks for blanks
         {100, 3, 0, "100"},
         {7, 3, 0, "007"},
-        {100, 3, 1, "100"},            // inner zeros stay
-        {12345, 3, 1, "345"},          // leading digits are lost
-        {1, 10, 1, "         1"},      // a first memo block
-        {0, 0, 1, ""},                 // width 0 writes nothing
+        {100, 3, 1, "100"},                     // inner zeros stay
+        {12345, 3, 1, "345"},                   // leading digits are lost
+        {1, 10, 1, "         1"},               // a first memo block
+        {0, 0, 1, ""},                          // width 0 writes nothing
         {1234, 25, 1, "                1234"},  // at most 20 characters
         {0, 25, 0, "00000000000000000000"},
     };
@@ -67,8 +67,8 @@ TEST(ParseDecimal, ReadsFieldsWithSpacesAsZeros) {
         {"        12", 12},
         {"0000000012", 12},
         {"          ", 0},
-        {std::string(8, '\0') + "12", 12},     // NUL bytes count as 0
-        {"12        ", 1200000000},             // trailing spaces multiply by ten
+        {std::string(8, '\0') + "12", 12},  // NUL bytes count as 0
+        {"12        ", 1200000000},         // trailing spaces multiply by ten
         {"2147483647", 2147483647},
         {"2147483648", INT32_MIN},
         {"9999999999", INT32_MIN},
@@ -98,9 +98,9 @@ TEST(DigitPairs, GivesTheFourLowDigitsOfTheMagnitude) {
         const char* high;
     };
     const Case cases[] = {
-        {2003, "03", "20"}, {5, "05", "00"}, {9999, "99", "99"},
-        {12345, "45", "23"},  // a fifth digit is dropped
-        {-1, "01", "00"},     // 0xFFFF read as -1
+        {2003, "03", "20"}, {5, "05", "00"},
+        {9999, "99", "99"}, {12345, "45", "23"},  // a fifth digit is dropped
+        {-1, "01", "00"},                         // 0xFFFF read as -1
         {0, "00", "00"},
     };
     for (const Case& c : cases) {

@@ -31,8 +31,8 @@ TEST(DeriveMemoPath, CutsBehindTheExtensionsSecondCharacterAndAppendsT) {
         {"C:\\x\\a.b.dbf", "C:\\x\\a.b.dbt"},
         {"a.dbase", "a.dbt"},
         {"C:\\Daten\\Kunden.Dbf", "C:\\Daten\\Kunden.Dbt"},
-        {"C:\\Daten\\neu", "C:\\Daten\\neu.dbt"},   // no extension
-        {"C:\\Daten\\neu.d", "C:\\Daten\\neu.dbt"}, // one character
+        {"C:\\Daten\\neu", "C:\\Daten\\neu.dbt"},    // no extension
+        {"C:\\Daten\\neu.d", "C:\\Daten\\neu.dbt"},  // one character
         {"C:\\Daten\\neu.", "C:\\Daten\\neu.dbt"},
         {"C:\\Daten.alt\\neu", "C:\\Daten.alt\\neu.dbt"},  // the dot of a directory is none
     };

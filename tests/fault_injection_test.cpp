@@ -14,8 +14,8 @@ const std::uint32_t kMask = OperationBit(kOperationOpen) | OperationBit(kOperati
                             OperationBit(kOperationSeek) | OperationBit(kOperationSize) |
                             OperationBit(kOperationClose) | OperationBit(kOperationReplace);
 
-const char* const kOperationNames[] = {"open", "create", "read", "write", "seek", "size", "close",
-                                       "replace", "remove"};
+const char* const kOperationNames[] = {"open", "create", "read",    "write", "seek",
+                                       "size", "close",  "replace", "remove"};
 
 class FaultSweep : public ConversionTest {
 protected:
@@ -63,9 +63,13 @@ protected:
 
     static TableBuilder MemoTable(MemoBuilder& memo) {
         TableBuilder table;
-        table.Field("NAME", 'C', 6).Field("NOTIZ", 'M', 10)
+        table.Field("NAME", 'C', 6)
+            .Field("NOTIZ", 'M', 10)
             .Record({"\x84rger", MemoRef(memo.Add("kurz"))})
-            .Record({"Gr\x94\xE1" "e", MemoRef(memo.Add(std::string(1300, 'x')))}, true)
+            .Record({"Gr\x94\xE1"
+                     "e",
+                     MemoRef(memo.Add(std::string(1300, 'x')))},
+                    true)
             .Record({"leer", std::string(10, ' ')});
         return table;
     }

@@ -78,8 +78,7 @@ TEST_F(Files, RandomReadsWritesAndSeeksMatchAModel) {
         }
         case 1:
         case 2: {
-            std::string expected =
-                position < model.size() ? model.substr(position, length) : std::string();
+            std::string expected = position < model.size() ? model.substr(position, length) : std::string();
             ASSERT_EQ(Read(file, length), expected) << "step " << step << " at " << position;
             position += expected.size();
             break;

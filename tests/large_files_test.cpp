@@ -9,7 +9,8 @@
 namespace {
 
 // A memo file of `blocks` blocks, all zero but for one memo at `block`.
-void WriteSparseMemo(const std::string& path, std::uint64_t blocks, std::uint64_t block, const std::string& text) {
+void WriteSparseMemo(const std::string& path, std::uint64_t blocks, std::uint64_t block,
+                     const std::string& text) {
     MemoBuilder one;
     one.Add(text);
     std::string memo = one.Bytes().substr(512);  // the memo as it would stand at block 1
@@ -36,7 +37,8 @@ TEST_F(ConversionTest, TheFirstBlockAt2GiBIsRefused) {
     table.Field("NOTIZ", 'M', 10).Record({MemoRef(4194304)});
     Prepare(table);
     ASSERT_EQ(Run(), 0);
-    EXPECT_EQ(OnlyMessage(), "Satz 1, Feld NOTIZ:\r\nDie Blocknummer des Memotextes ist zu groß (Memodateien bis 2 GiB).");
+    EXPECT_EQ(OnlyMessage(),
+              "Satz 1, Feld NOTIZ:\r\nDie Blocknummer des Memotextes ist zu groß (Memodateien bis 2 GiB).");
     EXPECT_FALSE(Exists(output));
 }
 
@@ -50,14 +52,18 @@ TEST_F(ConversionTest, RecordBytesBeyond4GiBAreCountedIn64Bits) {
     WriteBytes(input, table.Bytes() + std::string(8704, ' '));
     Choose(input, output);
     ASSERT_EQ(Run(), 0);
-    EXPECT_EQ(OnlyMessage(), "Die Eingabedatei ist keine gültige dBase-Tabelle:\r\nSie ist kürzer, als ihre Satzzahl angibt.");
+    EXPECT_EQ(
+        OnlyMessage(),
+        "Die Eingabedatei ist keine gültige dBase-Tabelle:\r\nSie ist kürzer, als ihre Satzzahl angibt.");
 
     SetUp();
     table.RecordCount(0xFFFFFFFF);
     WriteBytes(input, table.Bytes());
     Choose(input, output);
     ASSERT_EQ(Run(), 0);
-    EXPECT_EQ(OnlyMessage(), "Die Eingabedatei ist keine gültige dBase-Tabelle:\r\nSie ist kürzer, als ihre Satzzahl angibt.");
+    EXPECT_EQ(
+        OnlyMessage(),
+        "Die Eingabedatei ist keine gültige dBase-Tabelle:\r\nSie ist kürzer, als ihre Satzzahl angibt.");
 }
 
 }  // namespace

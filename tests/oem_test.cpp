@@ -17,7 +17,9 @@ namespace {
 TEST(OemConversion, CountedConvertsEveryByteZerosIncluded) {
     char text[] = {'\x84', '\0', '\x94', '\x81', '\xE1', 'A'};  // ä, NUL, ö, ü, ß, A
     OemToAnsiCounted(text, 5);
-    EXPECT_EQ(std::string(text, 6), std::string("\xE4\0\xF6\xFC\xDF" "A", 6));
+    EXPECT_EQ(std::string(text, 6), std::string("\xE4\0\xF6\xFC\xDF"
+                                                "A",
+                                                6));
 }
 
 TEST(OemConversion, TerminatedStopsAtTheFirstZeroByte) {

@@ -48,7 +48,8 @@ TEST_F(RefusalTest, ThePathChecksComeFirstInTheirOrder) {
     ExpectRefused(" es wurde keine Ausgabedatei angegeben");
     SetUp();
     std::string upper = input;
-    for (std::size_t i = upper.size() - 10; i < upper.size(); ++i) upper[i] = static_cast<char>(toupper(upper[i]));
+    for (std::size_t i = upper.size() - 10; i < upper.size(); ++i)
+        upper[i] = static_cast<char>(toupper(upper[i]));
     Choose(input, upper);  // differs only in case
     ExpectRefused("Eingabe- und Ausgabedatei dürfen nicht gleich sein");
 }
@@ -83,7 +84,8 @@ TEST_F(RefusalTest, TablesThatAreNoValidTablesAreRefusedBeforeTheReport) {
         {std::string(31, '\x03'), "Sie ist kürzer als ihr Dateikopf."},
         {headerOnly.Bytes().substr(0, 80), "Sie ist kürzer als ihr Dateikopf."},
         {noField.Bytes(), "Ihr Dateikopf gibt weniger als 1 oder mehr als 255 Felder an."},
-        {tooMany.Bytes() + std::string(8225, ' '), "Ihr Dateikopf gibt weniger als 1 oder mehr als 255 Felder an."},
+        {tooMany.Bytes() + std::string(8225, ' '),
+         "Ihr Dateikopf gibt weniger als 1 oder mehr als 255 Felder an."},
         {mismatch.Bytes(), "Ihre Satzlänge stimmt nicht mit der Summe der Feldlängen überein."},
         {tooLong.Bytes(), "Ihre Satzlänge ist größer als 32000 Byte."},
         {shortRecords.Bytes(), "Sie ist kürzer, als ihre Satzzahl angibt."},
@@ -116,7 +118,8 @@ TEST_F(RefusalTest, TwoFilesOfTheRunThatAreOneFile) {
         // Another text for the input table.
         {input, detour, "Eingabe- und Ausgabedatei dürfen nicht gleich sein"},
         // The output table named like the input memo file would empty it.
-        {input, inputMemo, "Die Ausgabedatei und die Memodatei der Eingabedatei dürfen nicht dieselbe Datei sein"},
+        {input, inputMemo,
+         "Die Ausgabedatei und die Memodatei der Eingabedatei dürfen nicht dieselbe Datei sein"},
         // An output table "x.dbt" is its own memo file.
         {input, folder.Path("neu.dbt"),
          "Die Ausgabedatei und die Memodatei der Ausgabedatei dürfen nicht dieselbe Datei sein"},
@@ -125,7 +128,8 @@ TEST_F(RefusalTest, TwoFilesOfTheRunThatAreOneFile) {
          "Die Ausgabedatei und die Berichtsdatei Report.txt dürfen nicht dieselbe Datei sein"},
         // Two outputs whose memo paths are the input memo file.
         {input, folder.Path("kunden.dbx"),
-         "Die Memodatei der Eingabedatei und die Memodatei der Ausgabedatei dürfen nicht dieselbe Datei sein"},
+         "Die Memodatei der Eingabedatei und die Memodatei der Ausgabedatei dürfen nicht dieselbe Datei "
+         "sein"},
     };
     for (const Case& c : cases) {
         SetUp();
@@ -166,7 +170,10 @@ TEST_F(RefusalTest, MemoReferencesThatCannotBeFollowedNameRecordAndField) {
         SetUp();
         PlaceDecoys();
         TableBuilder table;
-        table.Field("NAME", 'C', 4).Field("NOTIZ", 'M', 10).Record({"a", MemoRef(good)}).Record({"b", c.reference});
+        table.Field("NAME", 'C', 4)
+            .Field("NOTIZ", 'M', 10)
+            .Record({"a", MemoRef(good)})
+            .Record({"b", c.reference});
         Prepare(table, memo);
         ExpectRefused("Satz 2, Feld NOTIZ:\r\n" + c.reason, true);
     }
@@ -187,14 +194,18 @@ TEST_F(RefusalTest, OutputsThatCannotBeCreatedOrWritten) {
         {kOperationClose, 2, "Die Eingabedatei kann nicht gelesen werden"},
         {kOperationClose, 3, "Die Ausgabedatei kann nicht geschrieben werden (ist der Datenträger voll?)"},
         {kOperationClose, 4, "Die Memodatei der Eingabedatei kann nicht gelesen werden"},
-        {kOperationClose, 5, "Die Memodatei der Ausgabedatei kann nicht geschrieben werden (ist der Datenträger voll?)"},
+        {kOperationClose, 5,
+         "Die Memodatei der Ausgabedatei kann nicht geschrieben werden (ist der Datenträger voll?)"},
         {kOperationRead, 1500, "Die Eingabedatei kann nicht gelesen werden"},
-        {kOperationReplace, 1, "Die Ausgabedateien können nicht an ihren Platz gebracht werden;\r\n"
-                               "vorhandene Dateien bleiben unverändert"},
-        {kOperationReplace, 2, "Die Ausgabedateien können nicht an ihren Platz gebracht werden;\r\n"
-                               "vorhandene Dateien bleiben unverändert"},
-        {kOperationReplace, 3, "Die Ausgabedateien können nicht an ihren Platz gebracht werden;\r\n"
-                               "vorhandene Dateien bleiben unverändert"},
+        {kOperationReplace, 1,
+         "Die Ausgabedateien können nicht an ihren Platz gebracht werden;\r\n"
+         "vorhandene Dateien bleiben unverändert"},
+        {kOperationReplace, 2,
+         "Die Ausgabedateien können nicht an ihren Platz gebracht werden;\r\n"
+         "vorhandene Dateien bleiben unverändert"},
+        {kOperationReplace, 3,
+         "Die Ausgabedateien können nicht an ihren Platz gebracht werden;\r\n"
+         "vorhandene Dateien bleiben unverändert"},
     };
     MemoBuilder memo;
     TableBuilder table;

@@ -20,11 +20,18 @@ std::string FieldLine(const std::string& name, char type, int length, int decima
 std::string Opening(const std::string& input, const std::string& output, const char* option,
                     const char* date = " 5.12.2026", const char* time = " 9:07:03") {
     return "\r\n"
-           "Konvertierung dBase-IV oder -V Datei nach dBase-III.    " + std::string(date) + "    " + time +
+           "Konvertierung dBase-IV oder -V Datei nach dBase-III.    " +
+           std::string(date) + "    " + time +
            "\r\n\r\n"
-           "Eingabedatei: " + input + "\r\n"
-           "Ausgabedatei: " + output + "\r\n"
-           "OemtoAnsi Konvertierung: " + option + "\r\n"
+           "Eingabedatei: " +
+           input +
+           "\r\n"
+           "Ausgabedatei: " +
+           output +
+           "\r\n"
+           "OemtoAnsi Konvertierung: " +
+           option +
+           "\r\n"
            "\r\n"
            "--- Satzaufbau ---\r\n"
            "\r\n";
@@ -41,8 +48,12 @@ TEST_F(ConversionTest, ReportLinesAreLaidOutInFixedColumns) {
 
     SetTestClock({2026, 12, 15, 10, 30, 0});
     TableBuilder table;
-    table.Field("KUNDE", 'C', 30).Field("BETRAG", 'F', 12, 2).Field("ABCDEFGHIJ", 'c', 5)
-        .Field("GROSS", 'C', 254).Field("NULL", 'N', 0).Field("VIELE", 'N', 10, 123);
+    table.Field("KUNDE", 'C', 30)
+        .Field("BETRAG", 'F', 12, 2)
+        .Field("ABCDEFGHIJ", 'c', 5)
+        .Field("GROSS", 'C', 254)
+        .Field("NULL", 'N', 0)
+        .Field("VIELE", 'N', 10, 123);
     Prepare(table, true);
     ASSERT_EQ(Run(), 1) << OnlyMessage();
     std::string expected = Opening(input, output, "ja  ", "15.12.2026", "10:30:00") +

@@ -31,12 +31,17 @@ protected:
 };
 
 TEST_F(Shell, TheMenuBarHoldsSevenPlainGermanItemsAndTheIconIsOurs) {
-    ASSERT_NE(FindResourceExA(nullptr, MAKEINTRESOURCEA(4) /* RT_MENU */, MAKEINTRESOURCEA(102), kGerman), nullptr);
+    ASSERT_NE(FindResourceExA(nullptr, MAKEINTRESOURCEA(4) /* RT_MENU */, MAKEINTRESOURCEA(102), kGerman),
+              nullptr);
     HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(102));
     ASSERT_NE(menu, nullptr);
     const std::pair<UINT, std::string> items[] = {
-        {5001, "Eingabedatei wählen  "}, {5002, "Ausgabedatei bestimmen  "}, {5003, "Optionen  "},
-        {5004, "Ausführung starten  "},  {5005, "  Info  "},                 {5007, "  Ende  "},
+        {5001, "Eingabedatei wählen  "},
+        {5002, "Ausgabedatei bestimmen  "},
+        {5003, "Optionen  "},
+        {5004, "Ausführung starten  "},
+        {5005, "  Info  "},
+        {5007, "  Ende  "},
         {5009, "       Hilfe"},
     };
     ASSERT_EQ(GetMenuItemCount(menu), 7);
@@ -46,13 +51,15 @@ TEST_F(Shell, TheMenuBarHoldsSevenPlainGermanItemsAndTheIconIsOurs) {
         EXPECT_EQ(GetMenuItemID(menu, i), items[i].first) << i;
         EXPECT_EQ(std::string(text), items[i].second) << i;  // Windows-1252, blanks included
         EXPECT_EQ(GetSubMenu(menu, i), nullptr) << i;
-        EXPECT_EQ(GetMenuState(menu, i, MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED | MF_CHECKED | MF_SEPARATOR),
-                  0u) << i;
+        EXPECT_EQ(
+            GetMenuState(menu, i, MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED | MF_CHECKED | MF_SEPARATOR), 0u)
+            << i;
     }
     DestroyMenu(menu);
 
     // Icon 101: one image, 32 x 32, 16 colours.
-    HRSRC group = FindResourceExA(nullptr, MAKEINTRESOURCEA(14) /* RT_GROUP_ICON */, MAKEINTRESOURCEA(101), kGerman);
+    HRSRC group =
+        FindResourceExA(nullptr, MAKEINTRESOURCEA(14) /* RT_GROUP_ICON */, MAKEINTRESOURCEA(101), kGerman);
     ASSERT_NE(group, nullptr);
     const BYTE* directory = static_cast<const BYTE*>(LockResource(LoadResource(nullptr, group)));
     EXPECT_EQ(std::vector<BYTE>(directory + 4, directory + 9), (std::vector<BYTE>{1, 0, 32, 32, 16}));
@@ -71,10 +78,11 @@ struct DrawnText {
 int CALLBACK CollectText(HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPARAM data) {
     if (record->iType == EMR_EXTTEXTOUTW) {
         const EMREXTTEXTOUTW* out = reinterpret_cast<const EMREXTTEXTOUTW*>(record);
-        const wchar_t* text = reinterpret_cast<const wchar_t*>(reinterpret_cast<const BYTE*>(record) +
-                                                               out->emrtext.offString);
-        reinterpret_cast<std::vector<DrawnText>*>(data)->push_back(
-            {out->emrtext.ptlReference.x, out->emrtext.ptlReference.y, std::wstring(text, out->emrtext.nChars)});
+        const wchar_t* text =
+            reinterpret_cast<const wchar_t*>(reinterpret_cast<const BYTE*>(record) + out->emrtext.offString);
+        reinterpret_cast<std::vector<DrawnText>*>(data)->push_back({out->emrtext.ptlReference.x,
+                                                                    out->emrtext.ptlReference.y,
+                                                                    std::wstring(text, out->emrtext.nChars)});
     }
     return 1;
 }
@@ -93,10 +101,17 @@ TEST_F(Shell, TheStepListIsTwelveTextsAtTheirPlaces) {
     const std::wstring blanks(80, L' ');
     const std::vector<DrawnText> atStart = {
         {150, 150, L"Folgende Schritte sind auszuführen:"},
-        {50, 190, L">"}, {70, 190, L"1. Eingabedatei wählen"}, {100, 210, blanks},
-        {50, 250, L">"}, {70, 250, L"2. Ausgabedatei bestimmen"}, {100, 270, blanks},
-        {50, 310, L">"}, {70, 310, L"3. Optionen"}, {100, 330, L"nein"},
-        {50, 370, L">"}, {70, 370, L"4. Ausführung starten"},
+        {50, 190, L">"},
+        {70, 190, L"1. Eingabedatei wählen"},
+        {100, 210, blanks},
+        {50, 250, L">"},
+        {70, 250, L"2. Ausgabedatei bestimmen"},
+        {100, 270, blanks},
+        {50, 310, L">"},
+        {70, 310, L"3. Optionen"},
+        {100, 330, L"nein"},
+        {50, 370, L">"},
+        {70, 370, L"4. Ausführung starten"},
     };
     EXPECT_EQ(Paint(), atStart);
 
@@ -125,7 +140,8 @@ protected:
     void TearDown() override {
         DestroyWindow(window);
         MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {}  // the quit of WM_DESTROY
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        }  // the quit of WM_DESTROY
     }
     LRESULT Send(WPARAM command) { return SendMessageA(window, WM_COMMAND, command, 0); }
     static bool QuitPosted() {
@@ -195,7 +211,8 @@ TEST_F(Window, TheGuardAsksWhileAWindowOfTheClassExists) {
     windowClass.hInstance = GetModuleHandleA(nullptr);
     windowClass.lpszClassName = "Kelvor";
     RegisterClassA(&windowClass);
-    HWND other = CreateWindowExA(0, "Kelvor", "", 0, 0, 0, 10, 10, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND other = CreateWindowExA(0, "Kelvor", "", 0, 0, 0, 10, 10, nullptr, nullptr,
+                                 GetModuleHandleA(nullptr), nullptr);
     ASSERT_NE(other, nullptr);
     QueueAnswer(kAnswerRetry);
     QueueAnswer(kAnswerRetry);

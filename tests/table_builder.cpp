@@ -93,8 +93,9 @@ std::string TableBuilder::Bytes() const {
     std::string out(32, static_cast<char>(reserved_));
     out[0] = static_cast<char>(version_);
     for (int i = 0; i < 3; ++i) out[1 + i] = static_cast<char>(date_[i]);
-    PutU32(out, 4, recordCount_ >= 0 ? static_cast<std::uint32_t>(recordCount_)
-                                     : static_cast<std::uint32_t>(records_.size()));
+    PutU32(out, 4,
+           recordCount_ >= 0 ? static_cast<std::uint32_t>(recordCount_)
+                             : static_cast<std::uint32_t>(records_.size()));
     PutU16(out, 8, HeaderLengthValue());
     PutU16(out, 10, RecordLengthValue());
     for (const FieldSpec& field : fields_) {

@@ -15,8 +15,8 @@ TempFolder::TempFolder() {
     static std::atomic<unsigned> counter{0};
     auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
     for (int attempt = 0; attempt < 100; ++attempt) {
-        fs::path candidate = fs::temp_directory_path() /
-            ("kelvor-test-" + std::to_string(stamp % 100000000) + "-" + std::to_string(counter++));
+        fs::path candidate = fs::temp_directory_path() / ("kelvor-test-" + std::to_string(stamp % 100000000) +
+                                                          "-" + std::to_string(counter++));
         if (fs::create_directory(candidate)) {
             root_ = fs::canonical(candidate);
             return;
@@ -49,7 +49,8 @@ bool Exists(const std::string& path) { return fs::exists(path); }
 
 std::string ListFolder(const fs::path& folder) {
     std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     std::string joined;
     for (const auto& name : names) joined += (joined.empty() ? "" : "|") + name;

@@ -19,8 +19,7 @@ TEST(CopyText, CopiesCountedOrWholeTextAndTerminatesOnlyWhenAskedWith1) {
         std::string result;
     };
     const Case cases[] = {
-        {0, 0, std::string("ABC#####")},
-        {0, 1, std::string("ABC\0####", 8)},
+        {0, 0, std::string("ABC#####")},     {0, 1, std::string("ABC\0####", 8)},
         {2, 1, std::string("AB\0#####", 8)},  // the source is longer than the count
         {0, 2, std::string("ABC#####")},      // only 1 writes the NUL
         {3, 0, std::string("ABC#####")},
@@ -51,7 +50,7 @@ TEST(FillBytes, FillsTheRunAndReturnsThePositionBehindIt) {
 
 TEST(LengthUntil, FindsTheStopOrGivesLimitMinusOne) {
     EXPECT_EQ(LengthUntil("abc.dbf", 500, '.'), 3u);
-    EXPECT_EQ(LengthUntil("abc", 0, '\0'), 3u);   // NUL: the limit is not used
+    EXPECT_EQ(LengthUntil("abc", 0, '\0'), 3u);  // NUL: the limit is not used
     EXPECT_EQ(LengthUntil("abc", 1, '\0'), 3u);
     const char withNul[5] = {'a', 'b', 'c', '\0', 'x'};
     EXPECT_EQ(LengthUntil(withNul, 5, '.'), 4u);  // not found: limit - 1

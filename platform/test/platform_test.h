@@ -14,8 +14,8 @@ struct RecordedBox {
     bool hasCaption;  // false for a null caption (the platform's default title)
     char caption[256];
     std::uint32_t style;
-    int answer;       // what the box answered
-    bool scripted;    // false when no answer was queued and the default button was taken
+    int answer;     // what the box answered
+    bool scripted;  // false when no answer was queued and the default button was taken
 };
 
 // Forgets every recorded box, queued answer and injected fault, and sets the

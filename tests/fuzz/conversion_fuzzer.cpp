@@ -61,7 +61,9 @@ unsigned U16(const std::string& bytes, std::size_t at) {
     return static_cast<unsigned char>(bytes[at]) | static_cast<unsigned char>(bytes[at + 1]) << 8;
 }
 
-std::uint64_t U32(const std::string& bytes, std::size_t at) { return U16(bytes, at) | std::uint64_t(U16(bytes, at + 2)) << 16; }
+std::uint64_t U32(const std::string& bytes, std::size_t at) {
+    return U16(bytes, at) | std::uint64_t(U16(bytes, at + 2)) << 16;
+}
 
 // Removes every file of the folder; true when one of them was a temporary file.
 bool ClearFolder() {

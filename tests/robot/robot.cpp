@@ -107,15 +107,15 @@ Program& Start() {
     if (count == 8) Fail(L"too many programs");
     Program& program = programs[count++];
     SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
-    HANDLE nul = CreateFileW(L"NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
-                             OPEN_EXISTING, 0, nullptr);
+    HANDLE nul = CreateFileW(L"NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                             &inherit, OPEN_EXISTING, 0, nullptr);
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdInput = startup.hStdOutput = startup.hStdError = nul;
     std::wstring commandLine = L"\"" + kelvorPath + L"\"";
-    if (!CreateProcessW(kelvorPath.c_str(), &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, folder.c_str(),
-                        &startup, &program.process)) {
+    if (!CreateProcessW(kelvorPath.c_str(), &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr,
+                        folder.c_str(), &startup, &program.process)) {
         Fail(L"cannot start " + kelvorPath);
     }
     CloseHandle(nul);
@@ -140,7 +140,8 @@ void WaitMainWindow(Program& program) {
 }
 
 void ExpectExit0(Program& program) {
-    if (WaitForSingleObject(program.process.hProcess, 15000) != WAIT_OBJECT_0) Fail(L"the program did not end");
+    if (WaitForSingleObject(program.process.hProcess, 15000) != WAIT_OBJECT_0)
+        Fail(L"the program did not end");
     DWORD code = 99;
     GetExitCodeProcess(program.process.hProcess, &code);
     if (code != 0) Fail(L"exit code " + std::to_wstring(code));
@@ -188,7 +189,8 @@ void PressWithoutWaiting(HWND window, int identifier) {
 
 void Press(HWND window, int identifier) {
     PressWithoutWaiting(window, identifier);
-    if (!WaitFor([&] { return !IsWindow(window); })) Fail(L"the window stayed after button " + std::to_wstring(identifier));
+    if (!WaitFor([&] { return !IsWindow(window); }))
+        Fail(L"the window stayed after button " + std::to_wstring(identifier));
 }
 
 HWND WaitDialog(const Program& program, const std::wstring& title) {

@@ -87,7 +87,8 @@ void WholeRoad() {
     ChooseOutput(program, L"neu");
     WaitClient(program, Marker(1), marker[1], false, L"marker 2 cleared");
     Command(program, kOptions);
-    Box question = ExpectBox(program, L"Soll eine OEMToANSI - Konvertierung erfolgen?", kTitle, {IDYES, IDNO});
+    Box question =
+        ExpectBox(program, L"Soll eine OEMToANSI - Konvertierung erfolgen?", kTitle, {IDYES, IDNO});
     Press(question.window, IDYES);
     WaitClient(program, Marker(2), marker[2], false, L"marker 3 cleared");
     if (!picturePath.empty()) SaveWindowPicture(program, picturePath);
@@ -137,11 +138,16 @@ void CancelledDialog() {
     End(program);
 }
 
+Box ExpectGuardQuestion(const Program& program) {
+    return ExpectBox(program, L"Eine Kopie dieses Programms läuft bereits", kTitle,
+                     {IDABORT, IDRETRY, IDIGNORE});
+}
+
 void GuardAbort() {
     Program& first = Start();
     WaitMainWindow(first);
     Program& second = Start();
-    Box box = ExpectBox(second, L"Eine Kopie dieses Programms läuft bereits", kTitle, {IDABORT, IDRETRY, IDIGNORE});
+    Box box = ExpectGuardQuestion(second);
     Press(box.window, IDABORT);
     ExpectClosingBoxAndExit(second);  // the closing box came without a window
     End(first);
@@ -151,10 +157,9 @@ void GuardRetry() {
     Program& first = Start();
     WaitMainWindow(first);
     Program& second = Start();
-    const std::wstring running = L"Eine Kopie dieses Programms läuft bereits";
-    Box box = ExpectBox(second, running, kTitle, {IDABORT, IDRETRY, IDIGNORE});
+    Box box = ExpectGuardQuestion(second);
     Press(box.window, IDRETRY);
-    box = ExpectBox(second, running, kTitle, {IDABORT, IDRETRY, IDIGNORE});  // still running: again
+    box = ExpectGuardQuestion(second);  // still running: again
     End(first);
     Press(box.window, IDRETRY);
     WaitMainWindow(second);
@@ -165,11 +170,11 @@ void GuardIgnore() {
     Program& first = Start();
     WaitMainWindow(first);
     Program& second = Start();
-    Box box = ExpectBox(second, L"Eine Kopie dieses Programms läuft bereits", kTitle, {IDABORT, IDRETRY, IDIGNORE});
+    Box box = ExpectGuardQuestion(second);
     Press(box.window, IDIGNORE);
     WaitMainWindow(second);
     Program& third = Start();  // finds either window and asks again
-    box = ExpectBox(third, L"Eine Kopie dieses Programms läuft bereits", kTitle, {IDABORT, IDRETRY, IDIGNORE});
+    box = ExpectGuardQuestion(third);
     Press(box.window, IDABORT);
     ExpectClosingBoxAndExit(third);
     End(second);
@@ -209,7 +214,8 @@ void Help() {
     WaitMainWindow(program);
     Command(program, 5009);
     Box box = WaitBoxOf(0);
-    if (box.text.find(L"Kelvor.hlp") == std::wstring::npos) Fail(L"the help viewer did not look for Kelvor.hlp");
+    if (box.text.find(L"Kelvor.hlp") == std::wstring::npos)
+        Fail(L"the help viewer did not look for Kelvor.hlp");
     PressWithoutWaiting(box.window, box.buttons.back());
     End(program);
 }
@@ -226,17 +232,28 @@ int wmain(int argc, wchar_t** argv) {
     folder = argv[3];
     if (argc > 4) picturePath = argv[4];
     Log(L"scenario " + scenario);
-    if (scenario == L"road") WholeRoad();
-    else if (scenario == L"messages") Messages();
-    else if (scenario == L"cancel") CancelledDialog();
-    else if (scenario == L"guard-abort") GuardAbort();
-    else if (scenario == L"guard-retry") GuardRetry();
-    else if (scenario == L"guard-ignore") GuardIgnore();
-    else if (scenario == L"close-box") CloseBox();
-    else if (scenario == L"end") EndCommand();
-    else if (scenario == L"info") Info();
-    else if (scenario == L"help") Help();
-    else Fail(L"unknown scenario " + scenario);
+    if (scenario == L"road")
+        WholeRoad();
+    else if (scenario == L"messages")
+        Messages();
+    else if (scenario == L"cancel")
+        CancelledDialog();
+    else if (scenario == L"guard-abort")
+        GuardAbort();
+    else if (scenario == L"guard-retry")
+        GuardRetry();
+    else if (scenario == L"guard-ignore")
+        GuardIgnore();
+    else if (scenario == L"close-box")
+        CloseBox();
+    else if (scenario == L"end")
+        EndCommand();
+    else if (scenario == L"info")
+        Info();
+    else if (scenario == L"help")
+        Help();
+    else
+        Fail(L"unknown scenario " + scenario);
     Log(L"passed");
     return 0;
 }
