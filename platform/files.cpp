@@ -220,11 +220,6 @@ bool FileSize(FileHandle file, std::uint64_t* size) {
     return true;
 }
 
-bool FileFailed(FileHandle file) {
-    FileSlot* slot = SlotOf(file);
-    return slot == nullptr || slot->failed;
-}
-
 bool FileClose(FileHandle file) {
     if (file == kNoFile) return true;
     FileSlot* slot = SlotOf(file);

@@ -56,9 +56,6 @@ bool FileSeek(FileHandle file, std::uint64_t offset);
 // Gives the current size of the file, bytes written so far included.
 bool FileSize(FileHandle file, std::uint64_t* size);
 
-// True once an operation on the file has failed.
-bool FileFailed(FileHandle file);
-
 // Writes what is still buffered and closes the file; the slot is free again
 // afterwards, also on failure. Returns false when any operation on the file
 // failed, this one included. Closing kNoFile does nothing and returns true.

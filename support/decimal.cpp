@@ -7,8 +7,7 @@ const std::uint32_t kTextFormLength = 20;  // two characters for each of the ten
 const std::uint8_t kSignBit = 0x80;
 const std::int32_t kOutOfRange = INT32_MIN;
 
-}  // namespace
-
+// The last 18 digits of the magnitude of `value`, with its sign.
 PackedDecimal PackDecimal(std::int64_t value) {
     PackedDecimal packed = {};
     std::uint64_t magnitude =
@@ -24,6 +23,9 @@ PackedDecimal PackDecimal(std::int64_t value) {
     return packed;
 }
 
+// The value of the digits, negated when the sign is set; −2147483648 when it
+// lies outside the signed 32-bit range. Half-bytes above 9 count with their
+// value, as invalid digits.
 std::int32_t UnpackDecimal(const PackedDecimal& packed) {
     // 18 half-bytes of at most 15 each stay below 1.7e18: no overflow.
     std::uint64_t magnitude = 0;
@@ -38,6 +40,8 @@ std::int32_t UnpackDecimal(const PackedDecimal& packed) {
     if (magnitude > 2147483647u) return kOutOfRange;
     return static_cast<std::int32_t>(magnitude);
 }
+
+}  // namespace
 
 void FormatDecimal(std::int32_t value, char* lastChar, std::uint32_t width, std::uint8_t blankZeros) {
     PackedDecimal packed = PackDecimal(value);

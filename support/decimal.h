@@ -7,17 +7,10 @@
 // Ten bytes in the layout of the x86 floating-point unit's packed decimal:
 // bytes 0 to 8 hold two digits each, least significant first (the low four
 // bits the lower digit); byte 9 is the sign, bit 7 set for a negative value.
+// All three conversions below pass through it.
 struct PackedDecimal {
     std::uint8_t bytes[10];
 };
-
-// The last 18 digits of the magnitude of `value`, with its sign.
-PackedDecimal PackDecimal(std::int64_t value);
-
-// The value of the digits, negated when the sign is set; −2147483648 when it
-// lies outside the signed 32-bit range. Half-bytes above 9 count with their
-// value, as invalid digits.
-std::int32_t UnpackDecimal(const PackedDecimal& packed);
 
 // Writes `value` right-aligned into the `width` characters that end at
 // `lastChar` (at most 20 of them); nothing after `lastChar`, no terminator.

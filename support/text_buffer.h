@@ -21,5 +21,5 @@ unsigned char* FillBytes(void* dest, std::uint32_t count, std::uint8_t value);
 std::uint32_t LengthUntil(const char* text, std::uint32_t limit, char stop);
 
 // Writes the NUL-terminated `text` (none when it is null) and CR LF to `file`.
-// The outcome is left to the file's failure mark (FileFailed).
+// The outcome is left to the file's failure mark, which FileClose reports.
 void WriteLine(FileHandle file, const char* text);
