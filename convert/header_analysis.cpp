@@ -75,6 +75,7 @@ void FieldPass() {
         appState.fieldLayoutList[i] =
             static_cast<std::uint16_t>(fieldClass << 8 | descriptor[kFieldLengthOffset]);
         appState.fieldLayoutList[i + 1] = kListEnd;
+        // Bytes 12 to 15 and 18 to 31 are cleared; the 2 between are length and decimals.
         FillBytes(FillBytes(descriptor + kDescriptorReserved1Offset, kDescriptorReserved1Size, 0) + 2,
                   kDescriptorReserved2Size, 0);
     }
