@@ -103,10 +103,7 @@ std::uint8_t CommitOutputFiles() {
             return Refuse(kCommitFailedText);
         }
         if (!FileReplace(appState.outputMemoTemp, appState.outputMemoPath)) {
-            if (appState.memoBackupPath[0] != '\0') {
-                FileReplace(appState.memoBackupPath, appState.outputMemoPath);
-                appState.memoBackupPath[0] = '\0';
-            }
+            PutMemoBack();  // nothing new stands there; the old file, if any, returns
             return Refuse(kCommitFailedText);
         }
         appState.outputMemoTemp[0] = '\0';

@@ -232,28 +232,23 @@ int wmain(int argc, wchar_t** argv) {
     folder = argv[3];
     if (argc > 4) picturePath = argv[4];
     Log(L"scenario " + scenario);
-    if (scenario == L"road")
-        WholeRoad();
-    else if (scenario == L"messages")
-        Messages();
-    else if (scenario == L"cancel")
-        CancelledDialog();
-    else if (scenario == L"guard-abort")
-        GuardAbort();
-    else if (scenario == L"guard-retry")
-        GuardRetry();
-    else if (scenario == L"guard-ignore")
-        GuardIgnore();
-    else if (scenario == L"close-box")
-        CloseBox();
-    else if (scenario == L"end")
-        EndCommand();
-    else if (scenario == L"info")
-        Info();
-    else if (scenario == L"help")
-        Help();
-    else
-        Fail(L"unknown scenario " + scenario);
+    const struct {
+        const wchar_t* name;
+        void (*run)();
+    } kScenarios[] = {
+        {L"road", WholeRoad},          {L"messages", Messages},       {L"cancel", CancelledDialog},
+        {L"guard-abort", GuardAbort},  {L"guard-retry", GuardRetry},  {L"guard-ignore", GuardIgnore},
+        {L"close-box", CloseBox},      {L"end", EndCommand},          {L"info", Info},
+        {L"help", Help},
+    };
+    bool known = false;
+    for (const auto& entry : kScenarios) {
+        if (scenario == entry.name) {
+            entry.run();
+            known = true;
+        }
+    }
+    if (!known) Fail(L"unknown scenario " + scenario);
     Log(L"passed");
     return 0;
 }
