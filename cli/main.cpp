@@ -16,6 +16,7 @@ namespace {
 const int kExitConverted = 0;
 const int kExitRefused = 1;
 const int kExitUsage = 2;
+const int kExitInterrupted = 130;  // as a shell reports a process ended by Ctrl+C
 
 const char kUsage[] =
     "Aufruf: kelvor-convert [--oem-to-ansi] [--ignore-memos] EINGABE AUSGABE\n"
@@ -29,7 +30,7 @@ const char kUsage[] =
     "                  (sonst wird abgebrochen)\n"
     "  --help          diese Hilfe\n"
     "\n"
-    "Ergebnis: 0 konvertiert, 1 abgelehnt, 2 falscher Aufruf.\n";
+    "Ergebnis: 0 konvertiert, 1 abgelehnt, 2 falscher Aufruf, 130 abgebrochen.\n";
 
 int UsageError(const char* problem) {
     WriteConsoleText(kConsoleError, "kelvor-convert: ");
@@ -90,13 +91,15 @@ int main(int argc, char** argv) {
         return Refused("Der Pfad der Ausgabedatei ist zu lang: ", tables[1]);
     }
     DeriveMemoPath(appState.inputPath, appState.inputMemoPath);
-    ResolveNameCase(appState.inputMemoPath);
     DeriveMemoPath(appState.outputPath, appState.outputMemoPath);
     DeriveReportPath();
     SetOemToAnsi(oemToAnsi);
     SetConsoleAnswer(ignoreMemos ? kAnswerYes : kAnswerNo);
 
-    if (ConversionRun() != 1) return kExitRefused;
+    // From here on Ctrl+C stops the conversion between two records, and it
+    // removes its temporary files before the program ends.
+    WatchInterrupts();
+    if (ConversionRun() != 1) return InterruptRequested() ? kExitInterrupted : kExitRefused;
     PrintWritten("Ausgabedatei: ", appState.outputPath);
     if (appState.memoFileWritten == 1) PrintWritten("Memodatei:    ", appState.outputMemoPath);
     PrintWritten("Bericht:      ", appState.reportPath);

@@ -21,27 +21,30 @@ void StartRun() {
     appState.outputMemo = kNoFile;
     appState.outputTableTemp[0] = '\0';
     appState.outputMemoTemp[0] = '\0';
+    appState.reportTemp[0] = '\0';
     appState.memoFileWritten = 0;
     appState.nextMemoBlock = 1;
 }
 
 // Everything after the header analysis: the outputs written, closed in the
-// order report, input table, output table, input memo file, completed and
-// moved into place.
+// order report, input table, output table, input memo file, and completed.
 std::uint8_t WriteOutputs() {
     if (CreateOutputFiles() == 0 || RecordCopy() == 0) return 0;
     bool reportWritten = FileCloseAndForget(&appState.reportFile);
     bool tableRead = FileCloseAndForget(&appState.inputTable);
     bool tableWritten = FileCloseAndForget(&appState.outputTable);
     bool memoRead = FileCloseAndForget(&appState.inputMemo);
-    if (!reportWritten) return Refuse(kReportWriteFailedText);
+    if (!reportWritten) {
+        PlaceReport(false);  // lines were lost: the old report stays
+        return Refuse(kReportWriteFailedText);
+    }
     if (!tableRead) return Refuse(kInputReadFailedText);
     if (!tableWritten) return Refuse(kOutputWriteFailedText);
     if (!memoRead) return Refuse(kMemoReadFailedText);
     // The first block of the memo file is completed last: only now is the
     // number of blocks known.
     if (appState.outputMemo != kNoFile && FinishOutputMemo() == 0) return 0;
-    return CommitOutputFiles();
+    return 1;
 }
 
 }  // namespace
@@ -54,9 +57,14 @@ std::uint8_t ConversionRun() {
 
     StartRun();
     std::uint8_t carriedOut = AnalyseHeader() == 1 ? WriteOutputs() : 0;
-    FileCloseAndForget(&appState.reportFile);
     FileCloseAndForget(&appState.inputTable);
     FileCloseAndForget(&appState.inputMemo);
+    if (carriedOut == 1 && InterruptRequested()) carriedOut = Refuse(kInterruptedText);
+    // The report first: should the outputs then fail to move into place, the
+    // report of a stopped run stands, as after any other stop.
+    bool reportPlaced = PlaceReport(!InterruptRequested());
+    if (carriedOut == 1 && !reportPlaced) carriedOut = Refuse(kReportWriteFailedText);
+    if (carriedOut == 1) carriedOut = CommitOutputFiles();
     if (carriedOut == 0) {
         DiscardOutputFiles();
         return 0;

@@ -30,14 +30,14 @@ std::uint8_t CheckDistinctTables() {
     return 1;
 }
 
-std::uint8_t CheckDistinctFiles(bool memoFields) {
+std::uint8_t CheckDistinctFiles(bool memoFiles) {
     RunFile files[5] = {
         {appState.inputPath, kInputTableName},
         {appState.outputPath, kOutputTableName},
         {appState.reportPath, kReportName},
     };
     int count = 3;
-    if (memoFields && FileExists(appState.inputMemoPath)) {
+    if (memoFiles) {
         files[count++] = {appState.inputMemoPath, kInputMemoName};
         files[count++] = {appState.outputMemoPath, kOutputMemoName};
     }

@@ -15,6 +15,6 @@ std::uint8_t CheckDistinctTables();
 
 // Every other pair of the files the run will use: the input table, the output
 // table and the report always; the input and the output memo file when the
-// table has memo fields and its memo file exists. Returns 0 with a message
-// naming both files when two are one.
-std::uint8_t CheckDistinctFiles(bool memoFields);
+// input memo file is open. Returns 0 with a message naming both files when
+// two are one.
+std::uint8_t CheckDistinctFiles(bool memoFiles);

@@ -3,7 +3,9 @@
 #include "convert/header_analysis.h"
 
 #include "convert/distinct_files.h"
+#include "convert/memo_transfer.h"
 #include "convert/messages.h"
+#include "convert/output_files.h"
 #include "convert/refusal.h"
 #include "convert/structure_report.h"
 #include "convert/table_check.h"
@@ -18,6 +20,18 @@ unsigned char* Descriptor(std::uint32_t index) {
     return appState.tableBuffer + kTableHeaderSize + kDescriptorSize * index;
 }
 
+// The number of descriptors: those before the first slot that begins with
+// the terminator. Without a terminator, as many as the header length has
+// room for.
+std::uint32_t CountFields() {
+    std::uint32_t slots = (appState.headerLength - 1u) / kDescriptorSize - 1;
+    std::uint32_t last = slots < kMaxFields ? slots : kMaxFields;
+    for (std::uint32_t i = 0; i <= last; ++i) {
+        if (Descriptor(i)[0] == kHeaderTerminator) return i;
+    }
+    return slots;
+}
+
 // Reads the header into tableBuffer and checks it; 1 when it is a table.
 std::uint8_t ReadHeader() {
     unsigned char* header = appState.tableBuffer;
@@ -29,19 +43,24 @@ std::uint8_t ReadHeader() {
     if (fileSize < kTableHeaderSize || appState.bytesDone < kFirstHeaderRead) {
         return RefuseInvalidTable(kTooShortForHeaderText);
     }
+    std::uint8_t version = header[kVersionOffset];
+    if (version == kVersionLevel7 || version == kVersionLevel7Memo) return RefuseInvalidTable(kLevel7Text);
+    appState.dbase3Memo = version == kVersionDbase3Memo ? 1 : 0;
     appState.recordCount = ReadU32LE(header + kRecordCountOffset);
     appState.headerLength = ReadU16LE(header + kHeaderLengthOffset);
     appState.recordLength = ReadU16LE(header + kRecordLengthOffset);
-    if (appState.headerLength < kMinHeaderLength || appState.headerLength > kMaxHeaderLength) {
-        return RefuseInvalidTable(kBadFieldCountText);
-    }
+    if (appState.headerLength < kMinHeaderLength) return RefuseInvalidTable(kBadFieldCountText);
+    if (appState.headerLength > kTableBufferSize) return RefuseInvalidTable(kHeaderTooLongText);
     if (fileSize < appState.headerLength) return RefuseInvalidTable(kTooShortForHeaderText);
-    appState.fieldCount = (appState.headerLength - 1u) / kDescriptorSize - 1;
     std::uint32_t rest = appState.headerLength - kFirstHeaderRead;
     if (!FileRead(appState.inputTable, header + kFirstHeaderRead, rest, &appState.bytesDone)) {
         return Refuse(kInputReadFailedText);
     }
     if (appState.bytesDone != rest) return RefuseInvalidTable(kTooShortForHeaderText);
+    appState.fieldCount = CountFields();
+    if (appState.fieldCount < 1 || appState.fieldCount > kMaxFields) {
+        return RefuseInvalidTable(kBadFieldCountText);
+    }
     return CheckTableHeader(fileSize);
 }
 
@@ -50,6 +69,24 @@ bool HasMemoFields() {
         if ((Descriptor(i)[kTypeOffset] & 0xDF) == 'M') return true;
     }
     return false;
+}
+
+// Opens the memo file of a table with memo fields and learns its block
+// length. A memo file that is not there is no failure here: the user is
+// asked later whether to go on without the memo texts. One that is there but
+// cannot be used stops the run, whatever the answer would be.
+std::uint8_t OpenInputMemo() {
+    if (appState.inputMemoPath[0] == '\0') return Refuse(kInputMemoPathTooLongText);
+    if (!ResolveNameCase(appState.inputMemoPath)) return Refuse(kMemoNamesAmbiguousText);
+    FileProblem problem;
+    appState.inputMemo = FileOpenRead(appState.inputMemoPath, &problem);
+    if (appState.inputMemo == kNoFile) {
+        if (problem == kFileMissing) return 1;
+        return Refuse(problem == kFileNotRegular ? kMemoNotRegularText : kMemoReadFailedText);
+    }
+    if (appState.outputMemoPath[0] == '\0') return Refuse(kOutputMemoPathTooLongText);
+    if (!FileSize(appState.inputMemo, &appState.inputMemoSize)) return Refuse(kMemoReadFailedText);
+    return ReadMemoBlockLength();
 }
 
 // Reports, classifies and rewrites each descriptor; fills FieldLayoutList.
@@ -118,13 +155,16 @@ void IgnoreMemoTexts() {
 }  // namespace
 
 std::uint8_t AnalyseHeader() {
-    appState.inputTable = FileOpenRead(appState.inputPath);
-    if (appState.inputTable == kNoFile) return Refuse(kInputOpenFailedText);
+    FileProblem problem;
+    appState.inputTable = FileOpenRead(appState.inputPath, &problem);
+    if (appState.inputTable == kNoFile) {
+        return Refuse(problem == kFileNotRegular ? kInputNotRegularText : kInputOpenFailedText);
+    }
     if (ReadHeader() == 0) return 0;
-    if (CheckDistinctFiles(HasMemoFields()) == 0) return 0;
+    if (HasMemoFields() && OpenInputMemo() == 0) return 0;
+    if (CheckDistinctFiles(appState.inputMemo != kNoFile) == 0) return 0;
 
-    appState.reportFile = FileCreate(appState.reportPath);
-    if (appState.reportFile == kNoFile) return Refuse(kReportCreateFailedText);
+    if (BeginReport() == 0) return 0;
     WriteReportOpening();
     FieldPass();
     WriteReportClosing();
@@ -135,9 +175,7 @@ std::uint8_t AnalyseHeader() {
     FillBytes(header + kHeaderReservedOffset, kHeaderReservedSize, 0);
     if (appState.memoFieldList[0] == kListEnd) return 1;
 
-    appState.inputMemo = appState.inputMemoPath[0] ? FileOpenRead(appState.inputMemoPath) : kNoFile;
     if (appState.inputMemo != kNoFile) {
-        if (!FileSize(appState.inputMemo, &appState.inputMemoSize)) return Refuse(kMemoReadFailedText);
         header[kVersionOffset] |= kVersionMemoBit;
         return 1;
     }

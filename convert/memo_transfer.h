@@ -10,7 +10,14 @@
 // stays as it is.
 //
 // Returns 1 to go on; 0 after a message when a reference cannot be followed
-// (a block beyond the memo file or beyond 2 GiB, a damaged block header, a
-// text that runs past the end) or a read or write fails. Each reference is
-// checked before anything of it is written.
+// (no block number, a block beyond the memo file or beyond 2 GiB, a text
+// without the dBase-IV mark or with a damaged header, a text that runs past
+// the end), when a read or write fails, or when an interrupt was noted. Each
+// reference is checked before anything of it is written.
 std::uint8_t MemoTransfer();
+
+// Learns the block length of the input memo file just opened, from its block
+// 0 (`inputMemoBlockSize`): 512 for the memo file of a dBase-III table, and
+// wherever the recorded length is no non-zero multiple of 64. Returns 1, or 0
+// after a message when the file cannot be read.
+std::uint8_t ReadMemoBlockLength();

@@ -6,6 +6,8 @@ inline constexpr char kNoInputText[] = " es wurde keine Eingabedatei angegeben";
 inline constexpr char kNoOutputText[] = " es wurde keine Ausgabedatei angegeben";
 inline constexpr char kSameTablesText[] = "Eingabe- und Ausgabedatei dürfen nicht gleich sein";
 inline constexpr char kReportPathTooLongText[] = "Der Pfad der Berichtsdatei Report.txt ist zu lang";
+inline constexpr char kInputMemoPathTooLongText[] = "Der Pfad der Memodatei der Eingabedatei ist zu lang";
+inline constexpr char kOutputMemoPathTooLongText[] = "Der Pfad der Memodatei der Ausgabedatei ist zu lang";
 
 // Two files of a run that would be one: "Die A und die B dürfen ...".
 inline constexpr char kSameFilesStartText[] = "Die ";
@@ -20,9 +22,13 @@ inline constexpr char kReportName[] = "Berichtsdatei Report.txt";
 // The input table.
 inline constexpr char kInputOpenFailedText[] = "Die Eingabedatei kann nicht geöffnet werden";
 inline constexpr char kInputReadFailedText[] = "Die Eingabedatei kann nicht gelesen werden";
+inline constexpr char kInputNotRegularText[] = "Die Eingabedatei ist keine gewöhnliche Datei";
 inline constexpr char kInvalidTableText[] = "Die Eingabedatei ist keine gültige dBase-Tabelle:\r\n";
 inline constexpr char kTooShortForHeaderText[] = "Sie ist kürzer als ihr Dateikopf.";
 inline constexpr char kBadFieldCountText[] = "Ihr Dateikopf gibt weniger als 1 oder mehr als 255 Felder an.";
+inline constexpr char kHeaderTooLongText[] = "Ihr Dateikopf ist länger als 32000 Byte.";
+inline constexpr char kLevel7Text[] =
+    "Sie hat das Format der dBase-Stufe 7, das nicht konvertiert werden kann.";
 inline constexpr char kRecordTooLongText[] = "Ihre Satzlänge ist größer als 32000 Byte.";
 inline constexpr char kRecordLengthMismatchText[] =
     "Ihre Satzlänge stimmt nicht mit der Summe der Feldlängen überein.";
@@ -34,10 +40,15 @@ inline constexpr char kMemoFieldEndText[] = " ist nicht 10 Zeichen lang.";
 inline constexpr char kMemoMissingQuestion[] =
     "Die zugehörige Memodatei wurde nicht gefunden\r\nSollen die Memotexte ignoriert werden?";
 inline constexpr char kMemoReadFailedText[] = "Die Memodatei der Eingabedatei kann nicht gelesen werden";
+inline constexpr char kMemoNotRegularText[] = "Die Memodatei der Eingabedatei ist keine gewöhnliche Datei";
+inline constexpr char kMemoNamesAmbiguousText[] =
+    "Neben der Eingabedatei liegen mehrere Memodateien, die sich nur in der Groß- und "
+    "Kleinschreibung unterscheiden.";
 // A memo reference that cannot be followed: "Satz n, Feld NAME: reason".
 inline constexpr char kMemoRecordText[] = "Satz ";
 inline constexpr char kMemoFieldText[] = ", Feld ";
 inline constexpr char kMemoReasonText[] = ":\r\n";
+inline constexpr char kMemoReferenceInvalidText[] = "Das Memofeld enthält keine gültige Blocknummer.";
 inline constexpr char kMemoBlockTooLargeText[] =
     "Die Blocknummer des Memotextes ist zu groß (Memodateien bis 2 GiB).";
 inline constexpr char kMemoBlockPastEndText[] =
@@ -45,6 +56,8 @@ inline constexpr char kMemoBlockPastEndText[] =
 inline constexpr char kMemoHeaderDamagedText[] =
     "Der Kopf des Memotextes ist beschädigt (Länge unter 8 Byte).";
 inline constexpr char kMemoTextPastEndText[] = "Der Memotext reicht über das Ende der Memodatei hinaus.";
+inline constexpr char kMemoMarkMissingText[] =
+    "Der Memotext hat nicht die Kennung eines dBase-IV-Memotextes.";
 inline constexpr char kMemoOutputTooLargeText[] = "Die Memodatei der Ausgabedatei würde zu groß.";
 
 // The output files.
@@ -58,6 +71,8 @@ inline constexpr char kOutputWriteFailedText[] =
     "Die Ausgabedatei kann nicht geschrieben werden (ist der Datenträger voll?)";
 inline constexpr char kOutputMemoWriteFailedText[] =
     "Die Memodatei der Ausgabedatei kann nicht geschrieben werden (ist der Datenträger voll?)";
+inline constexpr char kInterruptedText[] =
+    "Die Konvertierung wurde abgebrochen; vorhandene Dateien bleiben unverändert";
 inline constexpr char kCommitFailedText[] =
     "Die Ausgabedateien können nicht an ihren Platz gebracht werden;\r\n"
     "vorhandene Dateien bleiben unverändert";

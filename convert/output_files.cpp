@@ -15,8 +15,10 @@ namespace {
 const std::uint32_t kMaxTemporaryNames = 10000;  // "~kv0000.tmp" to "~kv9999.tmp"
 
 // Writes into `name` the path of a free temporary name in the directory of
-// `beside` and creates that file; a name in use is skipped, any other failure
-// ends the search. Returns the open file, or kNoFile with `name` empty.
+// `beside` and creates that file. A name in use (by another run at the same
+// time, by a file left behind, by a dangling link) is skipped; any other
+// failure ends the search. Returns the open file, or kNoFile with `name`
+// empty.
 FileHandle CreateTemporaryBeside(const char* beside, char* name) {
     std::uint32_t directory = 0;
     for (std::uint32_t i = 0; beside[i] != '\0'; ++i) {
@@ -30,9 +32,10 @@ FileHandle CreateTemporaryBeside(const char* beside, char* name) {
             out[6 - digit] = static_cast<char>('0' + rest % 10);
         }
         if (FileExists(name)) continue;
-        FileHandle file = FileCreateNew(name);
-        if (file == kNoFile) break;
-        return file;
+        bool nameTaken = false;
+        FileHandle file = FileCreateNew(name, &nameTaken);
+        if (file != kNoFile) return file;
+        if (!nameTaken) break;
     }
     name[0] = '\0';
     return kNoFile;
@@ -65,6 +68,23 @@ void PutMemoBack() {
 }
 
 }  // namespace
+
+std::uint8_t BeginReport() {
+    appState.reportFile = CreateTemporaryBeside(appState.reportPath, appState.reportTemp);
+    if (appState.reportFile == kNoFile) return Refuse(kReportCreateFailedText);
+    return 1;
+}
+
+bool PlaceReport(bool place) {
+    if (appState.reportTemp[0] == '\0') return true;  // never begun, or already dropped
+    bool whole = FileCloseAndForget(&appState.reportFile);
+    if (place && whole && FileReplace(appState.reportTemp, appState.reportPath)) {
+        appState.reportTemp[0] = '\0';
+        return true;
+    }
+    RemoveTemporary(appState.reportTemp);
+    return !place;
+}
 
 std::uint8_t CreateOutputFiles() {
     appState.outputTable = CreateTemporaryBeside(appState.outputPath, appState.outputTableTemp);

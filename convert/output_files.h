@@ -1,12 +1,24 @@
-// output_files.h -- the output table and memo file under temporary names.
+// output_files.h -- the output table, memo file and report under temporary names.
 //
 // The outputs are written under names of their own in the output directory
 // and moved over their real names only when the whole run has succeeded, so
 // that a run that stops leaves every existing file as it was and nothing
-// half-written behind.
+// half-written behind. The report is moved over "Report.txt" whenever the
+// run ends after it was begun, also after a stop, since it tells how far the
+// run came; a run that is interrupted leaves the old report.
 #pragma once
 
 #include <cstdint>
+
+// Creates the report under a temporary name (`reportTemp`) into `reportFile`.
+// Returns 1, or 0 after a message.
+std::uint8_t BeginReport();
+
+// Closes the report if it is still open and, with `place` and every line on
+// disk, moves it over "Report.txt"; otherwise removes it. Returns false when
+// it should have been placed and was not. Does nothing when no report was
+// begun.
+bool PlaceReport(bool place);
 
 // Creates the output table and, with an open input memo file, the output memo
 // file with its block 0 (the next free block 1, then zeros). Returns 1, or 0

@@ -33,6 +33,7 @@ std::uint8_t RecordCopy() {
     bool memos = appState.memoFieldList[0] != kListEnd;
     for (std::uint64_t record = 1; record <= count; ++record) {
         appState.recordNumber = static_cast<std::uint32_t>(record);
+        if (InterruptRequested()) return Refuse(kInterruptedText);
         if (!FileRead(appState.inputTable, appState.tableBuffer, appState.recordLength,
                       &appState.bytesDone) ||
             appState.bytesDone != appState.recordLength) {

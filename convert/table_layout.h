@@ -16,7 +16,11 @@ const std::uint32_t kHeaderReservedSize = 20;
 const std::uint32_t kFirstHeaderRead = 12;  // the bytes read before the header's length is known
 
 const std::uint8_t kVersionDbase3 = 0x03;
-const std::uint8_t kVersionMemoBit = 0x80;  // 0x83: dBase III with memo file
+const std::uint8_t kVersionMemoBit = 0x80;     // 0x83: dBase III with memo file
+const std::uint8_t kVersionDbase3Memo = 0x83;  // its memo file has the dBase-III layout
+// dBase level 7 has descriptors of 48 bytes: a layout of its own.
+const std::uint8_t kVersionLevel7 = 0x04;
+const std::uint8_t kVersionLevel7Memo = 0x8C;
 
 // --- FieldDescriptor: 32 bytes each, the first at offset 32 ---
 const std::uint32_t kDescriptorSize = 32;
@@ -28,10 +32,11 @@ const std::uint32_t kFieldLengthOffset = 16;        // u8
 const std::uint32_t kDecimalsOffset = 17;           // u8
 const std::uint32_t kDescriptorReserved2Size = 14;  // bytes 18 to 31, zero in the output
 
-// A header with 1 to 255 fields: 32 + 32 × fields + the terminator, and any
-// bytes behind the terminator that still give the same field count.
-const std::uint32_t kMinHeaderLength = 65;
-const std::uint32_t kMaxHeaderLength = 8224;
+// The descriptors end at the first slot that begins with the terminator;
+// whatever follows it up to the header length (padding, a backlink to a
+// database container) belongs to no field and is copied unchanged.
+const std::uint8_t kHeaderTerminator = 0x0D;
+const std::uint32_t kMinHeaderLength = 65;  // one descriptor and the terminator
 
 const std::uint8_t kEndOfFile = 0x1A;  // after the last record; ends a memo text
 
@@ -42,11 +47,21 @@ enum FieldClass : std::uint8_t {
     kClassMemo = 0x80,   // M: the block reference moves to the output memo file
 };
 
-// --- Memo files: 512-byte blocks, numbered from 0 ---
-const std::uint32_t kMemoFieldWidth = 10;   // a block number as decimal text
-const std::uint32_t kMemoHeaderSize = 8;    // an input memo's block header
-const std::uint32_t kMemoLengthOffset = 4;  // u32 in it: the memo's length, header included
-// Source blocks are addressed by a signed 32-bit offset: up to 2 GiB.
-const std::uint32_t kFirstUnreachableBlock = 4194304;
+// --- Memo files: blocks numbered from 0; block 0 is the file's header ---
+const std::uint32_t kMemoFieldWidth = 10;  // a block number as decimal text
+// The output memo file, and the input one of a dBase-III table, have blocks
+// of 512 bytes (kMemoBlockSize). A dBase-IV memo file records its block
+// length in block 0; a value that is no non-zero multiple of 64 means 512.
+const std::uint32_t kMemoBlockLengthOffset = 20;  // u16 in block 0
+const std::uint32_t kMemoBlockLengthUnit = 64;
+// A dBase-IV memo text begins at a block boundary with an 8-byte header: the
+// mark FF FF 08 00, then its length, header included. A dBase-III memo text
+// has no header; it runs from the block's start to the first 0x1A.
+const std::uint32_t kMemoHeaderSize = 8;
+const std::uint32_t kMemoMarkSize = 4;
+inline constexpr unsigned char kMemoMark[kMemoMarkSize] = {0xFF, 0xFF, 0x08, 0x00};
+const std::uint32_t kMemoLengthOffset = 4;  // u32
+// Source texts begin within the first 2 GiB of the memo file.
+const std::uint64_t kSourceOffsetLimit = 0x80000000;
 // The output memo file's block numbers stay positive 32-bit numbers.
 const std::uint32_t kMaxOutputBlocks = 0x7FFFFFFF;

@@ -1,5 +1,7 @@
 // console_posix.cpp -- the console of a POSIX system: UTF-8 text on stdout and
-// stderr.
+// stderr, and the signals that interrupt a conversion.
+#include <signal.h>
+
 #include <cstdio>
 
 #include "platform/platform.h"
@@ -12,6 +14,10 @@ const unsigned short kHighControls[32] = {
     0x2039, 0x0152, '?',    0x017D, '?',    '?',    0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, '?',    0x017E, 0x0178,
 };
+
+volatile sig_atomic_t interrupted = 0;
+
+void NoteInterrupt(int) { interrupted = 1; }
 
 std::FILE* StreamOf(ConsoleStream stream) { return stream == kConsoleOut ? stdout : stderr; }
 
@@ -43,3 +49,13 @@ void WriteConsolePath(ConsoleStream stream, const char* path) {
     std::fputs(path, StreamOf(stream));
     std::fflush(StreamOf(stream));
 }
+
+void WatchInterrupts() {
+    struct sigaction action = {};
+    action.sa_handler = NoteInterrupt;
+    sigemptyset(&action.sa_mask);
+    const int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
+    for (int signal : kSignals) sigaction(signal, &action, nullptr);
+}
+
+bool InterruptRequested() { return interrupted != 0; }

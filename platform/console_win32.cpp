@@ -1,5 +1,5 @@
 // console_win32.cpp -- the console of Win32: text in the console's code page
-// on stdout and stderr.
+// on stdout and stderr, and the console events that interrupt a conversion.
 #include <windows.h>
 
 #include <cstdio>
@@ -7,6 +7,18 @@
 #include "platform/platform.h"
 
 namespace {
+
+volatile LONG interrupted = 0;
+
+// Runs on a thread of its own. Ctrl+C and Ctrl+Break are noted and the
+// process goes on to stop the conversion; on closing, logoff and shutdown the
+// system ends the process when the handler returns, so the handler waits for
+// the conversion to clean up and end the process itself.
+BOOL WINAPI NoteInterrupt(DWORD event) {
+    InterlockedExchange(&interrupted, 1);
+    if (event != CTRL_C_EVENT && event != CTRL_BREAK_EVENT) Sleep(4000);
+    return TRUE;
+}
 
 // Converts a text of the ANSI code page to the console's code page and hands
 // it to the C library, which writes "\n" as CR LF.
@@ -30,3 +42,7 @@ void WriteAnsi(ConsoleStream stream, const char* text) {
 void WriteConsoleText(ConsoleStream stream, const char* text) { WriteAnsi(stream, text); }
 
 void WriteConsolePath(ConsoleStream stream, const char* path) { WriteAnsi(stream, path); }
+
+void WatchInterrupts() { SetConsoleCtrlHandler(NoteInterrupt, TRUE); }
+
+bool InterruptRequested() { return InterlockedCompareExchange(&interrupted, 0, 0) != 0; }

@@ -105,21 +105,26 @@ FileHandle Claim(OsFile os) {
     return kNoFile;
 }
 
-FileHandle Create(const char* path, OsCreateMode mode) {
+FileHandle Create(const char* path, OsCreateMode mode, bool* nameTaken) {
+    *nameTaken = false;
     if (FaultInjected(kOperationCreate)) return kNoFile;
-    return Claim(OsCreate(path, mode));
+    return Claim(OsCreate(path, mode, nameTaken));
 }
 
 }  // namespace
 
-FileHandle FileOpenRead(const char* path) {
+FileHandle FileOpenRead(const char* path, FileProblem* problem) {
+    *problem = kFileUnreadable;
     if (FaultInjected(kOperationOpen)) return kNoFile;
-    return Claim(OsOpenRead(path));
+    return Claim(OsOpenRead(path, problem));
 }
 
-FileHandle FileCreate(const char* path) { return Create(path, kCreateAlways); }
+FileHandle FileCreate(const char* path) {
+    bool nameTaken;
+    return Create(path, kCreateAlways, &nameTaken);
+}
 
-FileHandle FileCreateNew(const char* path) { return Create(path, kCreateNew); }
+FileHandle FileCreateNew(const char* path, bool* nameTaken) { return Create(path, kCreateNew, nameTaken); }
 
 bool FileRead(FileHandle file, void* buffer, std::uint32_t count, std::uint32_t* done) {
     *done = 0;

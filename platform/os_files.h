@@ -4,14 +4,19 @@
 
 #include <cstdint>
 
+#include "platform/platform.h"
+
 // A file of the operating system: a Win32 HANDLE or a POSIX descriptor.
 typedef std::intptr_t OsFile;
 const OsFile kNoOsFile = -1;
 
 enum OsCreateMode { kCreateAlways, kCreateNew };
 
-OsFile OsOpenRead(const char* path);
-OsFile OsCreate(const char* path, OsCreateMode mode);
+// Opens a regular file for reading without ever waiting; kNoOsFile with the
+// reason in `*problem` otherwise.
+OsFile OsOpenRead(const char* path, FileProblem* problem);
+// kNoOsFile on failure; `*nameTaken` then tells whether the name was in use.
+OsFile OsCreate(const char* path, OsCreateMode mode, bool* nameTaken);
 // Reads up to `count` bytes; `*done` is 0 only at the end of the file.
 bool OsRead(OsFile file, void* buffer, std::uint32_t count, std::uint32_t* done);
 // Writes all `count` bytes or fails.

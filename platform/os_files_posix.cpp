@@ -13,20 +13,42 @@ int Descriptor(OsFile file) { return static_cast<int>(file); }
 
 }  // namespace
 
-OsFile OsOpenRead(const char* path) {
-    int fd = open(path, O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return kNoOsFile;
-    struct stat info;
-    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {  // a directory opens, but is no table
-        close(fd);
+OsFile OsOpenRead(const char* path, FileProblem* problem) {
+    // Without O_NONBLOCK the open of a pipe waits for a writer, and that of a
+    // terminal or a modem line for its carrier: forever, as far as the user
+    // can tell. Opened without waiting, it is looked at and refused.
+    int fd = open(path, O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0) {
+        if (errno == ENOENT || errno == ENOTDIR) {
+            *problem = kFileMissing;
+        } else if (errno == ENXIO || errno == ENODEV || errno == EISDIR) {
+            *problem = kFileNotRegular;  // a socket, a pipe or device without its other end
+        } else {
+            *problem = kFileUnreadable;
+        }
         return kNoOsFile;
     }
+    struct stat info;
+    if (fstat(fd, &info) != 0) {
+        close(fd);
+        *problem = kFileUnreadable;
+        return kNoOsFile;
+    }
+    if (!S_ISREG(info.st_mode)) {  // a directory, a device or a pipe opens, but is no file
+        close(fd);
+        *problem = kFileNotRegular;
+        return kNoOsFile;
+    }
+    // Reads of a regular file never wait; the flag goes all the same.
+    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     return fd;
 }
 
-OsFile OsCreate(const char* path, OsCreateMode mode) {
-    int flags = O_RDWR | O_CREAT | O_CLOEXEC | (mode == kCreateNew ? O_EXCL : O_TRUNC);
+OsFile OsCreate(const char* path, OsCreateMode mode, bool* nameTaken) {
+    int flags = O_RDWR | O_CREAT | O_CLOEXEC | O_NOCTTY | (mode == kCreateNew ? O_EXCL : O_TRUNC);
     int fd = open(path, flags, 0666);
+    // With O_EXCL a name in use (a file, a folder, even a dangling link) fails with EEXIST.
+    *nameTaken = fd < 0 && errno == EEXIST;
     return fd < 0 ? kNoOsFile : fd;
 }
 

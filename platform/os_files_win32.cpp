@@ -26,16 +26,46 @@ bool Identify(const char* path, BY_HANDLE_FILE_INFORMATION* info) {
 
 }  // namespace
 
-OsFile OsOpenRead(const char* path) {
+OsFile OsOpenRead(const char* path, FileProblem* problem) {
+    // A folder cannot be opened this way at all: tell it from a refused file.
+    DWORD attributes = GetFileAttributesA(path);
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        *problem = kFileNotRegular;
+        return kNoOsFile;
+    }
     // Others may go on reading and writing the table, as with OF_READ.
-    return FromHandle(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    HANDLE handle = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        DWORD error = GetLastError();
+        bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ||
+                       error == ERROR_INVALID_NAME || error == ERROR_BAD_NETPATH;
+        *problem = missing ? kFileMissing : kFileUnreadable;
+        return kNoOsFile;
+    }
+    // A device (CON, COM1, NUL) or a pipe opens, but reading it could wait
+    // for ever or give no end: only a file on a disk is a table.
+    if (GetFileType(handle) != FILE_TYPE_DISK) {
+        CloseHandle(handle);
+        *problem = kFileNotRegular;
+        return kNoOsFile;
+    }
+    return FromHandle(handle);
 }
 
-OsFile OsCreate(const char* path, OsCreateMode mode) {
+OsFile OsCreate(const char* path, OsCreateMode mode, bool* nameTaken) {
     DWORD disposition = mode == kCreateNew ? CREATE_NEW : CREATE_ALWAYS;
-    return FromHandle(CreateFileA(path, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr, disposition,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    HANDLE handle = CreateFileA(path, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr, disposition,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        DWORD error = GetLastError();
+        // A folder of that name, or a file about to be deleted, answers "access denied".
+        *nameTaken = error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS ||
+                     (error == ERROR_ACCESS_DENIED && GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES);
+        return kNoOsFile;
+    }
+    *nameTaken = false;
+    return FromHandle(handle);
 }
 
 bool OsRead(OsFile file, void* buffer, std::uint32_t count, std::uint32_t* done) {

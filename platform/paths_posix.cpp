@@ -1,5 +1,5 @@
-// paths_posix.cpp -- path texts on a POSIX system: '/' and '\' separate, names
-// are case sensitive.
+// paths_posix.cpp -- path texts on a POSIX system: '/' separates, names are
+// case sensitive.
 #include "platform/platform.h"
 
 #include <dirent.h>
@@ -7,7 +7,7 @@
 #include <unistd.h>
 #include <cstring>
 
-bool IsPathSeparator(char c) { return c == '/' || c == '\\'; }
+bool IsPathSeparator(char c) { return c == '/'; }
 
 bool FileNamesCaseSensitive() { return true; }
 
@@ -31,11 +31,11 @@ bool FullPath(const char* path, char* full, std::uint32_t size) {
     return true;
 }
 
-void ResolveNameCase(char* path) {
-    if (FileExists(path)) return;
+bool ResolveNameCase(char* path) {
+    if (FileExists(path)) return true;  // the exact name wins
     char* slash = std::strrchr(path, '/');
     char* name = slash ? slash + 1 : path;
-    if (*name == '\0') return;
+    if (*name == '\0') return true;
     DIR* directory;
     if (slash == nullptr) {
         directory = opendir(".");
@@ -46,7 +46,7 @@ void ResolveNameCase(char* path) {
         directory = opendir(path);
         *slash = '/';
     }
-    if (directory == nullptr) return;
+    if (directory == nullptr) return true;
     char match[256] = "";
     int matches = 0;
     std::size_t length = std::strlen(name);
@@ -57,5 +57,7 @@ void ResolveNameCase(char* path) {
         }
     }
     closedir(directory);
-    if (matches == 1) std::memcpy(name, match, length);  // two candidates: neither is taken
+    if (matches > 1) return false;  // two candidates: neither is taken
+    if (matches == 1) std::memcpy(name, match, length);
+    return true;
 }

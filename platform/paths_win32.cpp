@@ -17,4 +17,4 @@ bool FullPath(const char* path, char* full, std::uint32_t size) {
     return length != 0 && length < size;
 }
 
-void ResolveNameCase(char*) {}
+bool ResolveNameCase(char*) { return true; }

@@ -24,19 +24,28 @@
 typedef std::uint32_t FileHandle;
 const FileHandle kNoFile = 0;
 
-// Opens an existing regular file for reading, positioned at its start.
-// Returns kNoFile when it does not exist, cannot be opened or all slots are
-// in use.
-FileHandle FileOpenRead(const char* path);
+// Why FileOpenRead gave no file.
+enum FileProblem : std::uint8_t {
+    kFileMissing,     // nothing at the path
+    kFileNotRegular,  // a directory, a device, a pipe: nothing to read from start to end
+    kFileUnreadable,  // there, but it cannot be opened (rights, locks, no free slot)
+};
+
+// Opens an existing regular file for reading, positioned at its start. It
+// never waits: a pipe or a device is looked at, not read from. Returns
+// kNoFile, with the reason in `*problem`, when there is no regular file to
+// read at `path`.
+FileHandle FileOpenRead(const char* path, FileProblem* problem);
 
 // Creates a file for reading and writing, emptying it when it exists.
 // Returns kNoFile on failure.
 FileHandle FileCreate(const char* path);
 
 // Creates a file for reading and writing that must not exist yet; used to
-// claim a temporary name. Returns kNoFile when a file of that name exists or
-// the file cannot be made.
-FileHandle FileCreateNew(const char* path);
+// claim a temporary name. Returns kNoFile when it cannot be made; then
+// `*nameTaken` tells whether something of that name is already there (a
+// file, a folder, a dangling link), so that the caller may try another name.
+FileHandle FileCreateNew(const char* path, bool* nameTaken);
 
 // Reads up to `count` bytes at the current position into `buffer` and
 // advances the position. `*done` receives the number of bytes read, which is
@@ -83,8 +92,8 @@ bool FileRemove(const char* path);
 // Path texts
 // ---------------------------------------------------------------------------
 
-// True for a character that separates directories in a path: '\' on every
-// platform, '/' as well on POSIX.
+// True for the character that separates directories in a path: '\' on
+// Win32, '/' on POSIX (where '\' is an ordinary character of a name).
 bool IsPathSeparator(char c);
 
 // True where the file system tells names apart by the case of their letters.
@@ -103,10 +112,12 @@ bool SameTextIgnoringCase(const char* textA, const char* textB);
 bool FullPath(const char* path, char* full, std::uint32_t size);
 
 // Where names are case sensitive and nothing exists at `path`: looks in the
-// directory of `path` for one entry whose name equals the file name without
-// regard to case, and when there is exactly one, puts its name into `path`
-// (same length, in place). Elsewhere it changes nothing.
-void ResolveNameCase(char* path);
+// directory of `path` for entries whose names equal the file name without
+// regard to case; when there is exactly one, puts its name into `path` (same
+// length, in place). Returns false, with `path` unchanged, when there are two
+// or more, so that none is taken by chance. Elsewhere it changes nothing and
+// returns true.
+bool ResolveNameCase(char* path);
 
 // ---------------------------------------------------------------------------
 // Message boxes
@@ -156,6 +167,21 @@ void WriteConsoleText(ConsoleStream stream, const char* text);
 // Writes a path as the platform spells paths: the bytes as they are on POSIX,
 // from the ANSI code page on Win32.
 void WriteConsolePath(ConsoleStream stream, const char* path);
+
+// ---------------------------------------------------------------------------
+// Interruption
+//
+// A console front end asks for an interrupt (Ctrl+C; SIGINT, SIGTERM and
+// SIGHUP on POSIX; Ctrl+Break and closing the console on Win32) to be noted
+// instead of ending the process at once, so that a conversion can stop
+// between two records and remove its temporary files. The window program
+// never asks; for it no interrupt is ever noted.
+// ---------------------------------------------------------------------------
+
+void WatchInterrupts();
+
+// True once an interrupt has been noted.
+bool InterruptRequested();
 
 // ---------------------------------------------------------------------------
 // OEM-to-ANSI code-page conversion, in place

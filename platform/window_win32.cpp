@@ -15,3 +15,8 @@ int ShowMessageBox(WindowHandle owner, const char* text, const char* caption, st
 }
 
 void RepaintWindow(WindowHandle window) { InvalidateRect(static_cast<HWND>(window), nullptr, TRUE); }
+
+// The window program is ended by its own commands, never interrupted.
+void WatchInterrupts() {}
+
+bool InterruptRequested() { return false; }

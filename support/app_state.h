@@ -82,16 +82,21 @@ struct AppState {
     FileHandle inputTable = kNoFile;
     FileHandle inputMemo = kNoFile;  // open only while memo texts are transferred
     FileHandle reportFile = kNoFile;
-    FileHandle outputTable = kNoFile;  // written under outputTableTemp
-    FileHandle outputMemo = kNoFile;   // written under outputMemoTemp
-    std::uint32_t bytesDone = 0;       // byte count of the last read or write
-    std::uint64_t inputMemoSize = 0;   // bytes of the input memo file
+    FileHandle outputTable = kNoFile;                   // written under outputTableTemp
+    FileHandle outputMemo = kNoFile;                    // written under outputMemoTemp
+    std::uint32_t bytesDone = 0;                        // byte count of the last read or write
+    std::uint64_t inputMemoSize = 0;                    // bytes of the input memo file
+    std::uint32_t inputMemoBlockSize = kMemoBlockSize;  // its block length: 512, or as its block 0 says
+    std::uint8_t dbase3Memo = 0;  // 1: the input is a dBase-III table, its memo texts have no header
     // The outputs are written under temporary names in the output directory
     // and moved over their own names only when the whole run has succeeded.
     char outputTableTemp[kWorkPathSize] = "";
     char outputMemoTemp[kWorkPathSize] = "";
     char memoBackupPath[kWorkPathSize] = "";  // an existing output memo file, moved aside
-    std::uint8_t memoFileWritten = 0;         // 1: the last run wrote an output memo file
+    // The report too is written under a name of its own and moved over
+    // "Report.txt" when the run ends, so that it is never seen half-written.
+    char reportTemp[kWorkPathSize] = "";
+    std::uint8_t memoFileWritten = 0;  // 1: the last run wrote an output memo file
 
     // --- The table: header values, buffers and field lists ---
     unsigned char tableBuffer[kTableBufferSize] = {};  // the header, then one record at a time

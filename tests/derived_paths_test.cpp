@@ -7,6 +7,7 @@
 
 #include "app/derived_paths.h"
 #include "support/app_state.h"
+#include "test_files.h"
 
 namespace {
 
@@ -36,7 +37,7 @@ TEST(DeriveMemoPath, CutsBehindTheExtensionsSecondCharacterAndAppendsT) {
         {"C:\\Daten\\neu.", "C:\\Daten\\neu.dbt"},
         {"C:\\Daten.alt\\neu", "C:\\Daten.alt\\neu.dbt"},  // the dot of a directory is none
     };
-    for (const auto& [table, memo] : cases) EXPECT_EQ(Memo(table), memo) << table;
+    for (const auto& [table, memo] : cases) EXPECT_EQ(Memo(NativePath(table)), NativePath(memo)) << table;
 }
 
 TEST(DeriveMemoPath, KeepsTheCaseOfTheNameAsThePlatformNamesFiles) {
@@ -59,16 +60,25 @@ TEST(DeriveMemoPath, RefusesAPathThatWouldNotFit) {
 }
 
 TEST(DeriveReportPath, PutsReportTxtIntoTheOutputDirectory) {
-    EXPECT_EQ(Report("C:\\Daten\\neu.dbf"), "C:\\Daten\\Report.txt");
-    EXPECT_EQ(Report("C:\\Daten.alt\\neu.dbf"), "C:\\Daten.alt\\Report.txt");
-    EXPECT_EQ(Report("C:\\neu.dbf"), "C:\\Report.txt");
-    EXPECT_EQ(Report("neu.dbf"), "Report.txt");
-    if (IsPathSeparator('/')) {
-        EXPECT_EQ(Report("/daten/neu.dbf"), "/daten/Report.txt");
-    }
+    const std::pair<std::string, std::string> cases[] = {
+        {"C:\\Daten\\neu.dbf", "C:\\Daten\\Report.txt"},
+        {"C:\\Daten.alt\\neu.dbf", "C:\\Daten.alt\\Report.txt"},
+        {"C:\\neu.dbf", "C:\\Report.txt"},
+        {"neu.dbf", "Report.txt"},
+    };
+    for (const auto& [table, report] : cases) EXPECT_EQ(Report(NativePath(table)), NativePath(report));
     std::string directory(244, 'd');  // with its separator 245 characters
-    EXPECT_EQ(Report(directory + "\\n.dbf"), directory + "\\Report.txt");  // 256 bytes with the NUL
-    EXPECT_EQ(Report(directory + "d\\n.dbf"), "(zu lang)");
+    EXPECT_EQ(Report(NativePath(directory + "\\n.dbf")), NativePath(directory + "\\Report.txt"));
+    EXPECT_EQ(Report(NativePath(directory + "d\\n.dbf")), "(zu lang)");  // 257 bytes with the NUL
 }
+
+#ifndef _WIN32
+// On POSIX '\\' is a character of a name like any other.
+TEST(DerivedPaths, ABackslashSeparatesNothingOnPosix) {
+    EXPECT_EQ(Report("/aus/Preis\\Liste.dbf"), "/aus/Report.txt");
+    EXPECT_EQ(Memo("/aus/Preis\\Liste.dbf"), "/aus/Preis\\Liste.dbt");
+    EXPECT_EQ(Memo("/aus.alt/Preis\\Liste"), "/aus.alt/Preis\\Liste.dbt");
+}
+#endif
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "app/file_choices.h"
 #include "app/oem_option.h"
 #include "platform/test/platform_test.h"
+#include "test_files.h"
 #include "support/app_state.h"
 
 namespace {
@@ -35,11 +36,11 @@ TEST_F(Choices, AChosenInputIsShownAndItsMemoPathDerived) {
 }
 
 TEST_F(Choices, AChosenOutputDerivesItsMemoAndReportPaths) {
-    Put(appState.outputPath, "C:\\Daten\\neu.dbf");
+    Put(appState.outputPath, NativePath("C:\\Daten\\neu.dbf"));
     AcceptOutputChoice(true);
-    EXPECT_EQ(Display(appState.steps.outputDisplay), "C:\\Daten\\neu.dbf" + std::string(64, ' '));
-    EXPECT_STREQ(appState.outputMemoPath, "C:\\Daten\\neu.dbt");
-    EXPECT_STREQ(appState.reportPath, "C:\\Daten\\Report.txt");
+    EXPECT_EQ(Display(appState.steps.outputDisplay), NativePath("C:\\Daten\\neu.dbf") + std::string(64, ' '));
+    EXPECT_EQ(appState.outputMemoPath, NativePath("C:\\Daten\\neu.dbt"));
+    EXPECT_EQ(appState.reportPath, NativePath("C:\\Daten\\Report.txt"));
     EXPECT_EQ(appState.steps.marker2, ' ');
 }
 
@@ -53,12 +54,12 @@ TEST_F(Choices, ADialogLeftWithoutAChoiceEmptiesThePathButKeepsTheDerivedOnes) {
     EXPECT_STREQ(appState.inputMemoPath, "C:\\Daten\\kunden.dbt");
     EXPECT_EQ(RepaintCount(), 2);
 
-    Put(appState.outputPath, "C:\\Daten\\neu.dbf");
+    Put(appState.outputPath, NativePath("C:\\Daten\\neu.dbf"));
     AcceptOutputChoice(true);
     AcceptOutputChoice(false);
     EXPECT_EQ(appState.outputPath[0], '\0');
     EXPECT_EQ(appState.steps.marker2, '>');
-    EXPECT_STREQ(appState.reportPath, "C:\\Daten\\Report.txt");
+    EXPECT_EQ(appState.reportPath, NativePath("C:\\Daten\\Report.txt"));
 }
 
 TEST_F(Choices, ALongPathKeepsItsFileNameVisibleAndTheNextStepItsPlace) {

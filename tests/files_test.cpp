@@ -122,8 +122,12 @@ TEST_F(Files, ReplaceRemoveAndEveryFailureReported) {
     std::string to = folder.Path("neu.dbf");
     WriteBytes(from, "neuer Inhalt");
     WriteBytes(to, "alter Inhalt");
-    EXPECT_EQ(FileCreateNew(to.c_str()), kNoFile);  // a claimed name must be free
+    bool taken = false;
+    EXPECT_EQ(FileCreateNew(to.c_str(), &taken), kNoFile);  // a claimed name must be free
+    EXPECT_TRUE(taken);
     EXPECT_EQ(ReadBytes(to), "alter Inhalt");
+    EXPECT_EQ(FileCreateNew(folder.Path("fehlt/neu.dbf").c_str(), &taken), kNoFile);
+    EXPECT_FALSE(taken);  // no other name would help
     ASSERT_TRUE(FileReplace(from.c_str(), to.c_str()));
     EXPECT_EQ(ReadBytes(to), "neuer Inhalt");
     EXPECT_FALSE(Exists(from));
@@ -132,21 +136,27 @@ TEST_F(Files, ReplaceRemoveAndEveryFailureReported) {
     ASSERT_TRUE(FileRemove(to.c_str()));
     EXPECT_FALSE(FileExists(to.c_str()));
     EXPECT_FALSE(FileRemove(to.c_str()));
-    EXPECT_EQ(FileOpenRead(to.c_str()), kNoFile);
-    EXPECT_EQ(FileOpenRead(folder.Root().string().c_str()), kNoFile);  // a folder is no file
+    FileProblem problem;
+    EXPECT_EQ(FileOpenRead(to.c_str(), &problem), kNoFile);
+    EXPECT_EQ(problem, kFileMissing);
+    EXPECT_EQ(FileOpenRead(folder.Root().string().c_str(), &problem), kNoFile);
+    EXPECT_EQ(problem, kFileNotRegular);
+    EXPECT_EQ(FileOpenRead(IsPathSeparator('/') ? "/dev/null" : "NUL", &problem), kNoFile);  // a device
+    EXPECT_EQ(problem, kFileNotRegular);
     EXPECT_EQ(FileCreate(folder.Path("fehlt/neu.dbf").c_str()), kNoFile);
 
     // Eight files at once, then no more; a closed handle is dead and its slot free.
     WriteBytes(to, "a");
     FileHandle open[8];
-    for (FileHandle& file : open) ASSERT_NE(file = FileOpenRead(to.c_str()), kNoFile);
-    EXPECT_EQ(FileOpenRead(to.c_str()), kNoFile);
+    for (FileHandle& file : open) ASSERT_NE(file = FileOpenRead(to.c_str(), &problem), kNoFile);
+    EXPECT_EQ(FileOpenRead(to.c_str(), &problem), kNoFile);
+    EXPECT_EQ(problem, kFileUnreadable);
     ASSERT_TRUE(FileClose(open[3]));
     char byte;
     std::uint32_t done = 7;
     EXPECT_FALSE(FileRead(open[3], &byte, 1, &done));
     EXPECT_EQ(done, 0u);
-    EXPECT_EQ(FileOpenRead(to.c_str()), open[3]);
+    EXPECT_EQ(FileOpenRead(to.c_str(), &problem), open[3]);
     for (FileHandle file : open) FileClose(file);
     EXPECT_TRUE(FileClose(kNoFile));
 }

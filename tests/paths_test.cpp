@@ -11,7 +11,7 @@
 namespace {
 
 TEST(PathTexts, SeparatorsAndCaseFollowThePlatform) {
-    EXPECT_TRUE(IsPathSeparator('\\'));
+    EXPECT_NE(IsPathSeparator('\\'), IsPathSeparator('/'));
     EXPECT_FALSE(IsPathSeparator('.'));
     EXPECT_FALSE(IsPathSeparator(':'));
     EXPECT_TRUE(SamePathText("C:\\Daten\\neu.dbf", "C:\\Daten\\neu.dbf"));
@@ -55,11 +55,11 @@ TEST(PathTexts, ResolveNameCaseFindsTheOneNameThatDiffersOnlyInCase) {
 
     WriteBytes(folder.Path("Kunden.dbt"), "m");  // two candidates: neither is taken
     std::strcpy(path, wanted.c_str());
-    ResolveNameCase(path);
+    EXPECT_FALSE(ResolveNameCase(path));
     EXPECT_EQ(std::string(path), wanted);
 
-    WriteBytes(wanted, "m");  // the name itself exists: unchanged
-    ResolveNameCase(path);
+    WriteBytes(wanted, "m");  // the name itself exists: it wins
+    EXPECT_TRUE(ResolveNameCase(path));
     EXPECT_EQ(std::string(path), wanted);
 }
 #endif

@@ -33,6 +33,12 @@ TempFolder::~TempFolder() {
 
 std::string TempFolder::Path(const std::string& name) const { return (root_ / name).string(); }
 
+std::string NativePath(std::string windowsPath) {
+    char separator = fs::path::preferred_separator;
+    std::replace(windowsPath.begin(), windowsPath.end(), '\\', separator);
+    return windowsPath;
+}
+
 void WriteBytes(const std::string& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));

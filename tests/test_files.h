@@ -21,6 +21,9 @@ private:
     std::filesystem::path root_;
 };
 
+// A path written with '\\' as Win32 spells it, with the platform's own separator.
+std::string NativePath(std::string windowsPath);
+
 void WriteBytes(const std::string& path, const std::string& bytes);
 std::string ReadBytes(const std::string& path);
 bool Exists(const std::string& path);

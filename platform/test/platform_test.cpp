@@ -100,3 +100,8 @@ bool FaultInjected(FileOperation operation) {
     faultKind = operation;
     return true;
 }
+
+// Interrupts are sent to the command-line converter by its own tests.
+void WatchInterrupts() {}
+
+bool InterruptRequested() { return false; }
