@@ -78,7 +78,7 @@ bool ClearFolder() {
     return temporary;
 }
 
-void CheckConvertedTable(bool memoFileWritten) {
+void CheckConvertedTable(const std::string& input, bool memoFileWritten) {
     std::string table;
     Check(Read("neu.dbf", &table), "converted without an output table");
     Check(table.size() >= 66, "the output table is shorter than a header");
@@ -89,10 +89,15 @@ void CheckConvertedTable(bool memoFileWritten) {
     Check(table.size() == size, "the output table is not the size its header gives");
     Check(table.back() == '\x1A', "the output table does not end with 0x1A");
     for (int i = 12; i < 32; ++i) Check(table[i] == 0, "the output header's reserved bytes are not zero");
-    std::uint64_t fields = (headerLength - 1) / 32 - 1;
-    for (std::uint64_t d = 32; d < 32 + 32 * fields; d += 32) {
+    // The descriptors end at the terminator; the bytes from there to the
+    // header's end are the input's.
+    std::uint64_t slots = (headerLength - 1) / 32 - 1;
+    std::uint64_t d = 32;
+    for (; d < 32 + 32 * slots && table[d] != '\x0D'; d += 32) {
         Check(table[d + 11] != 0 && std::strchr("CNDLM", table[d + 11]) != nullptr, "an output field type");
     }
+    Check(table.compare(d, headerLength - d, input, d, headerLength - d) == 0,
+          "the bytes behind the descriptors changed");
     std::string memo;
     bool memoFile = Read("neu.dbt", &memo);
     Check(memoFile == memoFileWritten && memoFile == (version == 0x83), "memo file and version disagree");
@@ -134,7 +139,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     std::uint8_t converted = ConversionRun();
     if (converted == 1) {
-        CheckConvertedTable(appState.memoFileWritten == 1);
+        CheckConvertedTable(std::string(reinterpret_cast<const char*>(data), tableSize),
+                            appState.memoFileWritten == 1);
     } else {
         std::string ignored;
         Check(RecordedBoxCount() >= 1, "refused without a message");
