@@ -49,3 +49,10 @@ std::uint8_t CheckDistinctFiles(bool memoFiles) {
     }
     return 1;
 }
+
+std::uint8_t CheckOutputPlaces(bool memoFiles) {
+    if (PathIsNoFile(appState.outputPath)) return RefuseNoFile(kOutputTableName);
+    if (PathIsNoFile(appState.reportPath)) return RefuseNoFile(kReportName);
+    if (memoFiles && PathIsNoFile(appState.outputMemoPath)) return RefuseNoFile(kOutputMemoName);
+    return 1;
+}

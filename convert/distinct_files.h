@@ -18,3 +18,9 @@ std::uint8_t CheckDistinctTables();
 // input memo file is open. Returns 0 with a message naming both files when
 // two are one.
 std::uint8_t CheckDistinctFiles(bool memoFiles);
+
+// The places of the outputs (the output table, the report, and the output
+// memo file with `memoFiles`) hold a regular file or nothing: a directory or
+// a device there could not be replaced. Returns 0 with a message naming the
+// place otherwise.
+std::uint8_t CheckOutputPlaces(bool memoFiles);

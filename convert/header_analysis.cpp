@@ -82,7 +82,7 @@ std::uint8_t OpenInputMemo() {
     appState.inputMemo = FileOpenRead(appState.inputMemoPath, &problem);
     if (appState.inputMemo == kNoFile) {
         if (problem == kFileMissing) return 1;
-        return Refuse(problem == kFileNotRegular ? kMemoNotRegularText : kMemoReadFailedText);
+        return problem == kFileNotRegular ? RefuseNoFile(kInputMemoName) : Refuse(kMemoReadFailedText);
     }
     if (appState.outputMemoPath[0] == '\0') return Refuse(kOutputMemoPathTooLongText);
     if (!FileSize(appState.inputMemo, &appState.inputMemoSize)) return Refuse(kMemoReadFailedText);
@@ -158,11 +158,12 @@ std::uint8_t AnalyseHeader() {
     FileProblem problem;
     appState.inputTable = FileOpenRead(appState.inputPath, &problem);
     if (appState.inputTable == kNoFile) {
-        return Refuse(problem == kFileNotRegular ? kInputNotRegularText : kInputOpenFailedText);
+        return problem == kFileNotRegular ? RefuseNoFile(kInputTableName) : Refuse(kInputOpenFailedText);
     }
     if (ReadHeader() == 0) return 0;
     if (HasMemoFields() && OpenInputMemo() == 0) return 0;
-    if (CheckDistinctFiles(appState.inputMemo != kNoFile) == 0) return 0;
+    bool memoFiles = appState.inputMemo != kNoFile;
+    if (CheckDistinctFiles(memoFiles) == 0 || CheckOutputPlaces(memoFiles) == 0) return 0;
 
     if (BeginReport() == 0) return 0;
     WriteReportOpening();

@@ -54,6 +54,27 @@ bool WellFormedReference(const char* field) {
     return true;
 }
 
+// Whether the dBase-IV text of `length` bytes at `start` runs over the start
+// of another text: a block boundary inside it where the mark stands. Texts
+// are stored apart, so its length is damaged then. Leaves the position
+// anywhere. 0 after a message when the file cannot be read.
+std::uint8_t RunsIntoAnotherText(std::uint64_t start, std::uint32_t length, bool* overlaps) {
+    *overlaps = false;
+    unsigned char mark[kMemoMarkSize];
+    for (std::uint64_t boundary = start + appState.inputMemoBlockSize; boundary < start + length;
+         boundary += appState.inputMemoBlockSize) {
+        if (!FileSeek(appState.inputMemo, boundary) ||
+            !FileRead(appState.inputMemo, mark, kMemoMarkSize, &appState.bytesDone)) {
+            return Refuse(kMemoReadFailedText);
+        }
+        if (appState.bytesDone == kMemoMarkSize && std::memcmp(mark, kMemoMark, kMemoMarkSize) == 0) {
+            *overlaps = true;
+            return 1;
+        }
+    }
+    return 1;
+}
+
 // The length of the dBase-III text that begins at the current position: the
 // bytes before the first 0x1A. Leaves the position behind what was searched.
 // 0 after a message when the file ends first.
@@ -95,7 +116,11 @@ std::uint8_t LocateText(std::uint32_t memoIndex, std::uint32_t block) {
         std::uint32_t length = ReadU32LE(appState.workBuffer + kMemoLengthOffset);
         if (length < kMemoHeaderSize) return RefuseReference(memoIndex, kMemoHeaderDamagedText);
         if (start + length > appState.inputMemoSize) return RefuseReference(memoIndex, kMemoTextPastEndText);
-        appState.memoRemaining = length - kMemoHeaderSize;  // the position is the text's first byte
+        bool overlaps;
+        if (RunsIntoAnotherText(start, length, &overlaps) == 0) return 0;
+        if (overlaps) return RefuseReference(memoIndex, kMemoLengthOverlapText);
+        if (!FileSeek(appState.inputMemo, start + kMemoHeaderSize)) return Refuse(kMemoReadFailedText);
+        appState.memoRemaining = length - kMemoHeaderSize;
     } else if (appState.dbase3Memo == 1) {
         if (!FileSeek(appState.inputMemo, start)) return Refuse(kMemoReadFailedText);
         if (MeasureDbase3Text(memoIndex) == 0) return 0;

@@ -10,7 +10,7 @@ inline constexpr char kInputMemoPathTooLongText[] = "Der Pfad der Memodatei der 
 inline constexpr char kOutputMemoPathTooLongText[] = "Der Pfad der Memodatei der Ausgabedatei ist zu lang";
 
 // Two files of a run that would be one: "Die A und die B dürfen ...".
-inline constexpr char kSameFilesStartText[] = "Die ";
+inline constexpr char kFileMessageStartText[] = "Die ";
 inline constexpr char kSameFilesAndText[] = " und die ";
 inline constexpr char kSameFilesEndText[] = " dürfen nicht dieselbe Datei sein";
 inline constexpr char kInputTableName[] = "Eingabedatei";
@@ -18,11 +18,12 @@ inline constexpr char kOutputTableName[] = "Ausgabedatei";
 inline constexpr char kInputMemoName[] = "Memodatei der Eingabedatei";
 inline constexpr char kOutputMemoName[] = "Memodatei der Ausgabedatei";
 inline constexpr char kReportName[] = "Berichtsdatei Report.txt";
+// A file of the run where a directory, a device or a pipe stands: "Die A ist ...".
+inline constexpr char kNoFileEndText[] = " ist keine gewöhnliche Datei";
 
 // The input table.
 inline constexpr char kInputOpenFailedText[] = "Die Eingabedatei kann nicht geöffnet werden";
 inline constexpr char kInputReadFailedText[] = "Die Eingabedatei kann nicht gelesen werden";
-inline constexpr char kInputNotRegularText[] = "Die Eingabedatei ist keine gewöhnliche Datei";
 inline constexpr char kInvalidTableText[] = "Die Eingabedatei ist keine gültige dBase-Tabelle:\r\n";
 inline constexpr char kTooShortForHeaderText[] = "Sie ist kürzer als ihr Dateikopf.";
 inline constexpr char kBadFieldCountText[] = "Ihr Dateikopf gibt weniger als 1 oder mehr als 255 Felder an.";
@@ -33,6 +34,8 @@ inline constexpr char kRecordTooLongText[] = "Ihre Satzlänge ist größer als 3
 inline constexpr char kRecordLengthMismatchText[] =
     "Ihre Satzlänge stimmt nicht mit der Summe der Feldlängen überein.";
 inline constexpr char kTooShortForRecordsText[] = "Sie ist kürzer, als ihre Satzzahl angibt.";
+inline constexpr char kLongCharacterFieldsText[] =
+    "Die Eingabedatei hat Zeichenfelder mit mehr als 255 Zeichen, die nicht konvertiert werden können";
 inline constexpr char kMemoFieldStartText[] = "Das Memofeld ";
 inline constexpr char kMemoFieldEndText[] = " ist nicht 10 Zeichen lang.";
 
@@ -40,7 +43,6 @@ inline constexpr char kMemoFieldEndText[] = " ist nicht 10 Zeichen lang.";
 inline constexpr char kMemoMissingQuestion[] =
     "Die zugehörige Memodatei wurde nicht gefunden\r\nSollen die Memotexte ignoriert werden?";
 inline constexpr char kMemoReadFailedText[] = "Die Memodatei der Eingabedatei kann nicht gelesen werden";
-inline constexpr char kMemoNotRegularText[] = "Die Memodatei der Eingabedatei ist keine gewöhnliche Datei";
 inline constexpr char kMemoNamesAmbiguousText[] =
     "Neben der Eingabedatei liegen mehrere Memodateien, die sich nur in der Groß- und "
     "Kleinschreibung unterscheiden.";
@@ -56,6 +58,8 @@ inline constexpr char kMemoBlockPastEndText[] =
 inline constexpr char kMemoHeaderDamagedText[] =
     "Der Kopf des Memotextes ist beschädigt (Länge unter 8 Byte).";
 inline constexpr char kMemoTextPastEndText[] = "Der Memotext reicht über das Ende der Memodatei hinaus.";
+inline constexpr char kMemoLengthOverlapText[] =
+    "Die Länge des Memotextes ist beschädigt: Er reicht in einen anderen Memotext hinein.";
 inline constexpr char kMemoMarkMissingText[] =
     "Der Memotext hat nicht die Kennung eines dBase-IV-Memotextes.";
 inline constexpr char kMemoOutputTooLargeText[] = "Die Memodatei der Ausgabedatei würde zu groß.";

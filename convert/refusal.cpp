@@ -46,8 +46,13 @@ std::uint8_t RefuseMemoFieldLength(const unsigned char* name) {
 }
 
 std::uint8_t RefuseSameFiles(const char* nameA, const char* nameB) {
-    std::uint32_t length = Append(Append(0, kSameFilesStartText), nameA);
+    std::uint32_t length = Append(Append(0, kFileMessageStartText), nameA);
     Append(Append(Append(length, kSameFilesAndText), nameB), kSameFilesEndText);
+    return Refuse(appState.messageText);
+}
+
+std::uint8_t RefuseNoFile(const char* name) {
+    Append(Append(Append(0, kFileMessageStartText), name), kNoFileEndText);
     return Refuse(appState.messageText);
 }
 

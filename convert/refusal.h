@@ -19,6 +19,9 @@ std::uint8_t RefuseMemoFieldLength(const unsigned char* name);
 // Two files of the run that would be one file.
 std::uint8_t RefuseSameFiles(const char* nameA, const char* nameB);
 
+// A file of the run where something else stands; `name` as the messages call it.
+std::uint8_t RefuseNoFile(const char* name);
+
 // A memo reference of the record `appState.recordNumber` that cannot be
 // followed; `name` is the memo field's name.
 std::uint8_t RefuseMemoReference(const char* name, const char* reason);

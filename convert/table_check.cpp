@@ -12,7 +12,17 @@ std::uint8_t CheckTableHeader(std::uint64_t fileSize) {
     for (std::uint32_t i = 0; i < appState.fieldCount; ++i) {
         fieldBytes += appState.tableBuffer[kTableHeaderSize + kDescriptorSize * i + kFieldLengthOffset];
     }
-    if (appState.recordLength != 1 + fieldBytes) return RefuseInvalidTable(kRecordLengthMismatchText);
+    if (appState.recordLength != 1 + fieldBytes) {
+        // Some writers give character fields of more than 255 bytes the high
+        // byte of their length in the decimals byte: a table of its own kind.
+        std::uint32_t wideBytes = fieldBytes;
+        for (std::uint32_t i = 0; i < appState.fieldCount; ++i) {
+            const unsigned char* descriptor = appState.tableBuffer + kTableHeaderSize + kDescriptorSize * i;
+            if ((descriptor[kTypeOffset] & 0xDF) == 'C') wideBytes += 256u * descriptor[kDecimalsOffset];
+        }
+        if (appState.recordLength == 1 + wideBytes) return Refuse(kLongCharacterFieldsText);
+        return RefuseInvalidTable(kRecordLengthMismatchText);
+    }
     // A memo field always holds a 10-character block number, whatever its
     // descriptor says; a shorter one would be read beyond its record.
     for (std::uint32_t i = 0; i < appState.fieldCount; ++i) {

@@ -250,6 +250,8 @@ bool FileCloseAndForget(FileHandle* file) {
 
 bool FileExists(const char* path) { return OsExists(path); }
 
+bool PathIsNoFile(const char* path) { return OsIsNoFile(path); }
+
 bool SameFile(const char* pathA, const char* pathB) { return OsSameFile(pathA, pathB); }
 
 bool FileReplace(const char* from, const char* to) {

@@ -26,6 +26,7 @@ bool OsSize(OsFile file, std::uint64_t* size);
 bool OsClose(OsFile file);
 
 bool OsExists(const char* path);
+bool OsIsNoFile(const char* path);
 bool OsSameFile(const char* pathA, const char* pathB);
 bool OsReplace(const char* from, const char* to);
 bool OsRemove(const char* path);

@@ -99,6 +99,11 @@ bool OsExists(const char* path) {
     return stat(path, &info) == 0;
 }
 
+bool OsIsNoFile(const char* path) {
+    struct stat info;
+    return stat(path, &info) == 0 && !S_ISREG(info.st_mode);
+}
+
 bool OsSameFile(const char* pathA, const char* pathB) {
     struct stat a, b;
     if (stat(pathA, &a) != 0 || stat(pathB, &b) != 0) return false;

@@ -104,6 +104,11 @@ bool OsClose(OsFile file) { return CloseHandle(Handle(file)) != 0; }
 
 bool OsExists(const char* path) { return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES; }
 
+bool OsIsNoFile(const char* path) {
+    DWORD attributes = GetFileAttributesA(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
 bool OsSameFile(const char* pathA, const char* pathB) {
     BY_HANDLE_FILE_INFORMATION a, b;
     if (!Identify(pathA, &a) || !Identify(pathB, &b)) return false;

@@ -77,6 +77,10 @@ bool FileCloseAndForget(FileHandle* file);
 // True when something exists at `path` (a file, a directory, ...).
 bool FileExists(const char* path);
 
+// True when something other than a regular file (a directory, a device, a
+// pipe) stands at `path`: nothing could be written or moved there as a file.
+bool PathIsNoFile(const char* path);
+
 // True when both paths name one existing file, judged by the file system's
 // identity of the file (volume and file index; device and inode), not by the
 // text of the paths.

@@ -132,8 +132,8 @@ class Refused(Folder):
     """Inputs that cannot be converted exactly: one line on stderr naming the
     cause, exit status 1, every file as it was, no temporary file left."""
 
-    def expect_refused(self, message, *args, report_written=False):
-        code, err = self.convert(*args, timeout=10)  # a run that waits fails here
+    def expect_refused(self, message, *args, report_written=False, output="neu.dbf"):
+        code, err = self.convert(*args, output=output, timeout=10)  # a run that waits fails here
         self.assertEqual((code, err), (1, message + "\n"))
         for name, data in self.decoys.items():
             if not (report_written and name == "Report.txt"):
@@ -145,6 +145,11 @@ class Refused(Folder):
             self.put("kunden.dbf", memo_table(TEXTS, version=version)[0])
             self.expect_refused("Die Eingabedatei ist keine gültige dBase-Tabelle: Sie hat das Format der "
                                 "dBase-Stufe 7, das nicht konvertiert werden kann.")
+        wide = [("NAME", "C", 44, 1)]  # 300 bytes: the length's high byte in the decimals
+        table = d.table(wide, [d.record(wide, [b"a"]) + b" " * 256])
+        self.put("kunden.dbf", table[:10] + (301).to_bytes(2, "little") + table[12:])
+        self.expect_refused("Die Eingabedatei hat Zeichenfelder mit mehr als 255 Zeichen, die nicht "
+                            "konvertiert werden können")
         os.remove(self.path("kunden.dbf"))
         os.mkfifo(self.path("kunden.dbf"))
         self.expect_refused("Die Eingabedatei ist keine gewöhnliche Datei")
@@ -166,6 +171,18 @@ class Refused(Folder):
         self.expect_refused("Neben der Eingabedatei liegen mehrere Memodateien, die sich nur in der Groß- "
                             "und Kleinschreibung unterscheiden.")
 
+    def test_outputs_where_no_file_can_stand(self):
+        self.put("kunden.dbf", memo_table(TEXTS)[0])
+        self.put("kunden.dbt", memo_table(TEXTS)[1])
+        os.mkdir(self.path("ordner.dbf"))
+        self.expect_refused("Die Ausgabedatei ist keine gewöhnliche Datei", output="ordner.dbf")
+        os.mkdir(self.path("ordner.dbt"))
+        self.expect_refused("Die Memodatei der Ausgabedatei ist keine gewöhnliche Datei", output="ordner")
+        os.remove(self.path("Report.txt"))
+        os.mkdir(self.path("Report.txt"))
+        self.decoys.pop("Report.txt")
+        self.expect_refused("Die Berichtsdatei Report.txt ist keine gewöhnliche Datei")
+
     def test_memo_texts_that_cannot_be_told_apart_from_other_bytes(self):
         table, memo = memo_table(["eins", "zwei " * 300])
         # A reference into the middle of a text, and a text without its mark.
@@ -173,6 +190,10 @@ class Refused(Folder):
         self.put("kunden.dbt", memo)
         self.expect_refused("Satz 2, Feld NOTIZ: Der Memotext hat nicht die Kennung eines "
                             "dBase-IV-Memotextes.", report_written=True)
+        # A length that runs into the next text.
+        self.put("kunden.dbt", memo[:516] + (600).to_bytes(4, "little") + memo[520:])
+        self.expect_refused("Satz 1, Feld NOTIZ: Die Länge des Memotextes ist beschädigt: Er reicht in "
+                            "einen anderen Memotext hinein.", report_written=True)
         table, memo = memo_table(["eins", "ohne Ende"], memo=d.memo3, version=0x83)
         self.put("kunden.dbf", table)
         self.put("kunden.dbt", memo[:-512] + oem("ohne Ende"))
