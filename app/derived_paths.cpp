@@ -8,15 +8,6 @@
 
 namespace {
 
-// The index behind the last directory separator: where the file name starts.
-std::uint32_t FileNameStart(const char* path) {
-    std::uint32_t start = 0;
-    for (std::uint32_t i = 0; path[i] != '\0'; ++i) {
-        if (IsPathSeparator(path[i])) start = i + 1;
-    }
-    return start;
-}
-
 bool UpperCaseLetter(char c) { return c >= 'A' && c <= 'Z'; }
 
 }  // namespace
@@ -48,14 +39,16 @@ std::uint8_t DeriveMemoPath(const char* tablePath, char* memoPath) {
     return 1;
 }
 
-std::uint8_t DeriveReportPath() {
+std::uint8_t DeriveReportPathOf(const char* tablePath, char* reportPath) {
     static const char kReportName[] = "Report.txt";
-    std::uint32_t directory = FileNameStart(appState.outputPath);
+    std::uint32_t directory = FileNameStart(tablePath);
     if (directory + sizeof kReportName > kPathSize) {
-        appState.reportPath[0] = '\0';
+        reportPath[0] = '\0';
         return 0;
     }
-    CopyText(appState.reportPath, appState.outputPath, directory, 0);
-    CopyText(appState.reportPath + directory, kReportName, 0, 1);
+    CopyText(reportPath, tablePath, directory, 0);
+    CopyText(reportPath + directory, kReportName, 0, 1);
     return 1;
 }
+
+std::uint8_t DeriveReportPath() { return DeriveReportPathOf(appState.outputPath, appState.reportPath); }

@@ -15,7 +15,11 @@
 // KUNDEN.DBT). Returns 1; 0 with an empty `memoPath` when it does not fit.
 std::uint8_t DeriveMemoPath(const char* tablePath, char* memoPath);
 
-// Writes `reportPath`: the directory of `outputPath` with its separator and
-// "Report.txt"; "Report.txt" alone for a path without a directory. Returns 1;
-// 0 with an empty `reportPath` when it does not fit.
+// Writes into `reportPath` (256 bytes) the report beside `tablePath`: its
+// directory with its separator and "Report.txt"; "Report.txt" alone for a
+// path without a directory. Returns 1; 0 with an empty `reportPath` when it
+// does not fit.
+std::uint8_t DeriveReportPathOf(const char* tablePath, char* reportPath);
+
+// The same from `outputPath` into `reportPath`.
 std::uint8_t DeriveReportPath();

@@ -1,107 +1,115 @@
 // main.cpp -- kelvor-convert, the command-line converter.
 //
 // A thin front end: it fills AppState as the window program's dialogs and
-// option command do and lets ConversionRun do the work. Each message box
-// becomes a line on stderr; the question about a missing memo file is
-// answered Yes with --ignore-memos and No (its default button) otherwise.
+// option command do and lets ConversionRun do the work, for one table or for
+// each of many. Each message box becomes a line on stderr; the question about
+// a missing memo file is answered Yes with --ignore-memos and No (its default
+// button) otherwise.
 #include <cstring>
 
 #include "app/derived_paths.h"
-#include "app/oem_option.h"
+#include "cli/batch.h"
+#include "cli/cli_texts.h"
+#include "cli/console_lines.h"
+#include "cli/run_options.h"
+#include "cli/table_list.h"
 #include "convert/conversion_run.h"
 #include "support/app_state.h"
 
 namespace {
 
-const int kExitConverted = 0;
-const int kExitRefused = 1;
-const int kExitUsage = 2;
-const int kExitInterrupted = 130;  // as a shell reports a process ended by Ctrl+C
+const int kMaxArguments = 4096 + 1;  // the tables of a run and its output
 
-const char kUsage[] =
-    "Aufruf: kelvor-convert [--oem-to-ansi] [--ignore-memos] EINGABE AUSGABE\n"
-    "\n"
-    "Konvertiert die dBase-IV- oder -V-Tabelle EINGABE mit ihrer Memodatei in die\n"
-    "dBase-III-Tabelle AUSGABE mit ihrer Memodatei und schreibt den Bericht\n"
-    "Report.txt in das Verzeichnis von AUSGABE.\n"
-    "\n"
-    "  --oem-to-ansi   Text von der OEM- in die ANSI-Codepage umsetzen\n"
-    "  --ignore-memos  fehlt die Memodatei, ohne die Memotexte konvertieren\n"
-    "                  (sonst wird abgebrochen)\n"
-    "  --help          diese Hilfe\n"
-    "\n"
-    "Ergebnis: 0 konvertiert, 1 abgelehnt, 2 falscher Aufruf, 130 abgebrochen.\n";
-
-int UsageError(const char* problem) {
-    WriteConsoleText(kConsoleError, "kelvor-convert: ");
-    WriteConsoleText(kConsoleError, problem);
-    WriteConsoleText(kConsoleError, "\n\n");
-    WriteConsoleText(kConsoleError, kUsage);
+int UsageError(const char* problem, const char* path = "") {
+    Say(kConsoleError, kProgramPrefix);
+    Say(kConsoleError, problem);
+    SayPath(kConsoleError, path);
+    Say(kConsoleError, "\n\n");
+    Say(kConsoleError, kUsage);
     return kExitUsage;
 }
 
 int Refused(const char* problem, const char* path) {
-    WriteConsoleText(kConsoleError, problem);
-    WriteConsolePath(kConsoleError, path);
-    WriteConsoleText(kConsoleError, "\n");
+    Say(kConsoleError, problem);
+    SayPath(kConsoleError, path);
+    Say(kConsoleError, "\n");
     return kExitRefused;
 }
 
-void PrintWritten(const char* label, const char* path) {
-    WriteConsoleText(kConsoleOut, label);
-    WriteConsolePath(kConsoleOut, path);
-    WriteConsoleText(kConsoleOut, "\n");
+void SayWritten(const char* label, const char* path) {
+    Say(kConsoleOut, label);
+    SayPath(kConsoleOut, path);
+    Say(kConsoleOut, "\n");
+}
+
+// The form INPUT OUTPUT: one table into a table of the given name.
+int ConvertOneTable(const char* input, const char* output, const RunOptions& options) {
+    PrepareRun(options);
+    // What the dialogs give the window program: full paths and their derived names.
+    if (!FullPath(input, appState.inputPath, kPathSize)) return Refused(kInputPathTooLongText, input);
+    if (!FullPath(output, appState.outputPath, kPathSize)) return Refused(kOutputPathTooLongText, output);
+    DeriveMemoPath(appState.inputPath, appState.inputMemoPath);
+    DeriveMemoPath(appState.outputPath, appState.outputMemoPath);
+    DeriveReportPath();
+    if (ConversionRun() != 1) return InterruptRequested() ? kExitInterrupted : kExitRefused;
+    SayWritten(kWrittenTableLabel, appState.outputPath);
+    if (appState.memoFileWritten == 1) SayWritten(kWrittenMemoLabel, appState.outputMemoPath);
+    SayWritten(kWrittenReportLabel, appState.reportPath);
+    return appState.memoTextsSkipped > 0 ? kExitSkipped : kExitConverted;
+}
+
+// The form INPUT... OUTDIR.
+int ConvertIntoFolder(const char* const* inputs, int count, const char* folder, const RunOptions& options) {
+    if (!IsDirectory(folder)) return UsageError(kNoOutputFolderText, folder);
+    for (int i = 0; i < count; ++i) {
+        bool usage = false;
+        if (AddTables(inputs[i], &usage) == 0) return usage ? kExitUsage : kExitRefused;
+    }
+    if (tableList.count == 0) return Refused(kNoTablesText, "");
+    if (CheckOutputNames() == 0) return kExitRefused;
+    return ConvertTables(folder, options);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    bool oemToAnsi = false;
-    bool ignoreMemos = false;
-    const char* tables[2] = {nullptr, nullptr};
-    int tableCount = 0;
+    RunOptions options;
+    const char* files[kMaxArguments];
+    int fileCount = 0;
     bool optionsEnded = false;
     for (int i = 1; i < argc; ++i) {
         const char* argument = argv[i];
-        if (!optionsEnded && std::strcmp(argument, "--help") == 0) {
-            WriteConsoleText(kConsoleOut, kUsage);
-            return kExitConverted;
-        } else if (!optionsEnded && std::strcmp(argument, "--oem-to-ansi") == 0) {
-            oemToAnsi = true;
-        } else if (!optionsEnded && std::strcmp(argument, "--ignore-memos") == 0) {
-            ignoreMemos = true;
-        } else if (!optionsEnded && std::strcmp(argument, "--") == 0) {
+        bool option = !optionsEnded && argument[0] == '-' && argument[1] != '\0';
+        if (!option) {
+            if (fileCount == kMaxArguments) return UsageError(kTooManyTablesText);
+            if (argument[0] == '\0') return UsageError(kEmptyNameText);
+            files[fileCount++] = argument;
+        } else if (std::strcmp(argument, "--") == 0) {
             optionsEnded = true;
-        } else if (!optionsEnded && argument[0] == '-' && argument[1] != '\0') {
-            return UsageError("unbekannte Option");
-        } else if (tableCount < 2) {
-            tables[tableCount++] = argument;
+        } else if (std::strcmp(argument, "--help") == 0) {
+            Say(kConsoleOut, kUsage);
+            return kExitConverted;
+        } else if (std::strcmp(argument, "--oem-to-ansi") == 0) {
+            options.oemToAnsi = true;
+        } else if (std::strcmp(argument, "--ignore-memos") == 0) {
+            options.ignoreMemos = true;
+        } else if (std::strcmp(argument, "--skip-damaged-memos") == 0) {
+            options.skipDamagedMemos = true;
+        } else if (std::strcmp(argument, "--codepage-mark") == 0) {
+            options.codepageMark = true;
+        } else if (std::strcmp(argument, "--numeric-f") == 0) {
+            options.numericF = true;
         } else {
-            return UsageError("zu viele Dateien");
+            return UsageError(kUnknownOptionText);
         }
     }
-    if (tableCount < 2) return UsageError("Eingabe- und Ausgabedatei fehlen");
-    if (tables[0][0] == '\0' || tables[1][0] == '\0') return UsageError("leerer Dateiname");
+    if (fileCount < 2) return UsageError(kFilesMissingText);
 
-    // What the dialogs give the window program: full paths and their derived names.
-    if (!FullPath(tables[0], appState.inputPath, kPathSize)) {
-        return Refused("Der Pfad der Eingabedatei ist zu lang: ", tables[0]);
-    }
-    if (!FullPath(tables[1], appState.outputPath, kPathSize)) {
-        return Refused("Der Pfad der Ausgabedatei ist zu lang: ", tables[1]);
-    }
-    DeriveMemoPath(appState.inputPath, appState.inputMemoPath);
-    DeriveMemoPath(appState.outputPath, appState.outputMemoPath);
-    DeriveReportPath();
-    SetOemToAnsi(oemToAnsi);
-    SetConsoleAnswer(ignoreMemos ? kAnswerYes : kAnswerNo);
-
-    // From here on Ctrl+C stops the conversion between two records, and it
+    // From here on Ctrl+C stops a conversion between two records, and it
     // removes its temporary files before the program ends.
     WatchInterrupts();
-    if (ConversionRun() != 1) return InterruptRequested() ? kExitInterrupted : kExitRefused;
-    PrintWritten("Ausgabedatei: ", appState.outputPath);
-    if (appState.memoFileWritten == 1) PrintWritten("Memodatei:    ", appState.outputMemoPath);
-    PrintWritten("Bericht:      ", appState.reportPath);
-    return kExitConverted;
+    const char* last = files[fileCount - 1];
+    bool manyTables = fileCount > 2 || IsDirectory(last) || IsDirectory(files[0]) || HasWildcards(files[0]);
+    if (manyTables) return ConvertIntoFolder(files, fileCount - 1, last, options);
+    return ConvertOneTable(files[0], last, options);
 }

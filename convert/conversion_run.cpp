@@ -8,6 +8,7 @@
 #include "convert/record_copy.h"
 #include "convert/refusal.h"
 #include "support/app_state.h"
+#include "support/text_buffer.h"
 
 namespace {
 
@@ -24,12 +25,15 @@ void StartRun() {
     appState.reportTemp[0] = '\0';
     appState.memoFileWritten = 0;
     appState.nextMemoBlock = 1;
+    appState.memoTextsWritten = 0;
+    appState.memoTextsSkipped = 0;
 }
 
 // Everything after the header analysis: the outputs written, closed in the
 // order report, input table, output table, input memo file, and completed.
 std::uint8_t WriteOutputs() {
     if (CreateOutputFiles() == 0 || RecordCopy() == 0) return 0;
+    if (appState.memoTextsSkipped > 0) WriteLine(appState.reportFile, nullptr);  // ends the remarks
     bool reportWritten = FileCloseAndForget(&appState.reportFile);
     bool tableRead = FileCloseAndForget(&appState.inputTable);
     bool tableWritten = FileCloseAndForget(&appState.outputTable);

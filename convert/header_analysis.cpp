@@ -57,6 +57,7 @@ std::uint8_t ReadHeader() {
         return Refuse(kInputReadFailedText);
     }
     if (appState.bytesDone != rest) return RefuseInvalidTable(kTooShortForHeaderText);
+    appState.inputCodePage = header[kCodePageOffset];
     appState.fieldCount = CountFields();
     if (appState.fieldCount < 1 || appState.fieldCount > kMaxFields) {
         return RefuseInvalidTable(kBadFieldCountText);
@@ -100,6 +101,8 @@ void FieldPass() {
             fieldClass = kClassText;
         } else if (letter == 'M') {
             fieldClass = kClassMemo;
+        } else if (letter == 'F' && appState.numericF == 1) {
+            letter = 'N';  // already the text of a number; readers compute with an N field
         } else if (letter != 'D' && letter != 'N' && letter != 'L') {
             invalid = true;
             letter = 'C';
@@ -174,6 +177,9 @@ std::uint8_t AnalyseHeader() {
     unsigned char* header = appState.tableBuffer;
     header[kVersionOffset] = kVersionDbase3;
     FillBytes(header + kHeaderReservedOffset, kHeaderReservedSize, 0);
+    if (appState.codepageMark == 1) {
+        header[kCodePageOffset] = appState.oemToAnsi == 1 ? kCodePageWindowsAnsi : appState.inputCodePage;
+    }
     if (appState.memoFieldList[0] == kListEnd) return 1;
 
     if (appState.inputMemo != kNoFile) {

@@ -21,10 +21,6 @@
 
 namespace {
 
-std::uint8_t RefuseReference(std::uint32_t memoIndex, const char* reason) {
-    return RefuseMemoReference(appState.memoFieldNames[memoIndex], reason);
-}
-
 std::uint8_t WriteBlock() {
     if (!FileWrite(appState.outputMemo, appState.workBuffer, kMemoBlockSize, &appState.bytesDone)) {
         return Refuse(kOutputMemoWriteFailedText);
@@ -77,12 +73,16 @@ std::uint8_t RunsIntoAnotherText(std::uint64_t start, std::uint32_t length, bool
 
 // The length of the dBase-III text that begins at the current position: the
 // bytes before the first 0x1A. Leaves the position behind what was searched.
-// 0 after a message when the file ends first.
-std::uint8_t MeasureDbase3Text(std::uint32_t memoIndex) {
+// `*damaged` names why there is no such text; 0 after a message when the
+// file cannot be read.
+std::uint8_t MeasureDbase3Text(const char** damaged) {
     std::uint64_t length = 0;
     for (;;) {
         if (ReadBlock() == 0) return 0;
-        if (appState.bytesDone == 0) return RefuseReference(memoIndex, kMemoTextPastEndText);
+        if (appState.bytesDone == 0) {
+            *damaged = kMemoTextPastEndText;
+            return 1;
+        }
         const void* end = std::memchr(appState.workBuffer, kEndOfFile, appState.bytesDone);
         if (end != nullptr) {
             length += static_cast<const unsigned char*>(end) - appState.workBuffer;
@@ -90,7 +90,8 @@ std::uint8_t MeasureDbase3Text(std::uint32_t memoIndex) {
         }
         length += appState.bytesDone;
         if (length > std::uint64_t(kMaxOutputBlocks) * kMemoBlockSize) {
-            return RefuseReference(memoIndex, kMemoOutputTooLargeText);
+            *damaged = kMemoOutputTooLargeText;
+            return 1;
         }
     }
     appState.memoRemaining = static_cast<std::uint32_t>(length);
@@ -99,12 +100,18 @@ std::uint8_t MeasureDbase3Text(std::uint32_t memoIndex) {
 
 // Finds the text of `block`: positions the input memo file at its first byte
 // and sets memoRemaining to its length. Every reference is checked before
-// anything of it is written; 0 after a message naming record and field when
-// it cannot be followed.
-std::uint8_t LocateText(std::uint32_t memoIndex, std::uint32_t block) {
+// anything of it is written: when it cannot be followed, `*damaged` names the
+// reason. Returns 0 after a message when the file cannot be read.
+std::uint8_t LocateText(std::uint32_t block, const char** damaged) {
     std::uint64_t start = std::uint64_t(block) * appState.inputMemoBlockSize;
-    if (start >= kSourceOffsetLimit) return RefuseReference(memoIndex, kMemoBlockTooLargeText);
-    if (start >= appState.inputMemoSize) return RefuseReference(memoIndex, kMemoBlockPastEndText);
+    if (start >= kSourceOffsetLimit) {
+        *damaged = kMemoBlockTooLargeText;
+        return 1;
+    }
+    if (start >= appState.inputMemoSize) {
+        *damaged = kMemoBlockPastEndText;
+        return 1;
+    }
     if (!FileSeek(appState.inputMemo, start) ||
         !FileRead(appState.inputMemo, appState.workBuffer, kMemoHeaderSize, &appState.bytesDone)) {
         return Refuse(kMemoReadFailedText);
@@ -112,27 +119,45 @@ std::uint8_t LocateText(std::uint32_t memoIndex, std::uint32_t block) {
     bool marked = appState.bytesDone >= kMemoMarkSize &&
                   std::memcmp(appState.workBuffer, kMemoMark, kMemoMarkSize) == 0;
     if (marked) {
-        if (appState.bytesDone < kMemoHeaderSize) return RefuseReference(memoIndex, kMemoTextPastEndText);
         std::uint32_t length = ReadU32LE(appState.workBuffer + kMemoLengthOffset);
-        if (length < kMemoHeaderSize) return RefuseReference(memoIndex, kMemoHeaderDamagedText);
-        if (start + length > appState.inputMemoSize) return RefuseReference(memoIndex, kMemoTextPastEndText);
-        bool overlaps;
-        if (RunsIntoAnotherText(start, length, &overlaps) == 0) return 0;
-        if (overlaps) return RefuseReference(memoIndex, kMemoLengthOverlapText);
-        if (!FileSeek(appState.inputMemo, start + kMemoHeaderSize)) return Refuse(kMemoReadFailedText);
+        bool overlaps = false;
+        if (appState.bytesDone < kMemoHeaderSize || start + length > appState.inputMemoSize) {
+            *damaged = kMemoTextPastEndText;
+        } else if (length < kMemoHeaderSize) {
+            *damaged = kMemoHeaderDamagedText;
+        } else if (RunsIntoAnotherText(start, length, &overlaps) == 0) {
+            return 0;
+        } else if (overlaps) {
+            *damaged = kMemoLengthOverlapText;
+        }
+        if (*damaged != nullptr) return 1;
         appState.memoRemaining = length - kMemoHeaderSize;
+        start += kMemoHeaderSize;
     } else if (appState.dbase3Memo == 1) {
-        if (!FileSeek(appState.inputMemo, start)) return Refuse(kMemoReadFailedText);
-        if (MeasureDbase3Text(memoIndex) == 0) return 0;
-        if (!FileSeek(appState.inputMemo, start)) return Refuse(kMemoReadFailedText);
+        if (!FileSeek(appState.inputMemo, start) || MeasureDbase3Text(damaged) == 0) return 0;
+        if (*damaged != nullptr) return 1;
     } else {
         // A reference into the middle of a text, or a memo file of another layout.
-        return RefuseReference(memoIndex, kMemoMarkMissingText);
+        *damaged = kMemoMarkMissingText;
+        return 1;
     }
-    std::uint32_t blocks = appState.memoRemaining / kMemoBlockSize + 1;
-    if (blocks > kMaxOutputBlocks - appState.nextMemoBlock) {
-        return RefuseReference(memoIndex, kMemoOutputTooLargeText);
+    if (appState.memoRemaining / kMemoBlockSize + 1 > kMaxOutputBlocks - appState.nextMemoBlock) {
+        *damaged = kMemoOutputTooLargeText;
+        return 1;
     }
+    if (!FileSeek(appState.inputMemo, start)) return Refuse(kMemoReadFailedText);
+    return 1;
+}
+
+// A reference that cannot be followed stops the run, or, when the user asked
+// for the rescue of the other texts, leaves its field blank, as for a record
+// without a text, and is noted on the console and in the report.
+std::uint8_t DamagedReference(std::uint32_t memoIndex, const char* reason) {
+    const char* name = appState.memoFieldNames[memoIndex];
+    if (appState.skipDamagedMemos != 1) return RefuseMemoReference(name, reason);
+    FillBytes(appState.memoFieldPtr, kMemoFieldWidth, ' ');
+    ++appState.memoTextsSkipped;
+    NoteSkippedMemo(name, reason);
     return 1;
 }
 
@@ -152,6 +177,7 @@ std::uint8_t CopyMemoText() {
         if (WriteBlock() == 0) return 0;
         appState.memoRemaining -= kMemoBlockSize;
     }
+    ++appState.memoTextsWritten;
     // The last block: the rest of the text, 0x1A, zeros. Bytes read behind the
     // text are cleared before they could be converted or written.
     FillBytes(appState.workBuffer + appState.memoRemaining, kMemoBlockSize - appState.memoRemaining, 0);
@@ -178,13 +204,21 @@ std::uint8_t ReadMemoBlockLength() {
 std::uint8_t MemoTransfer() {
     for (std::uint32_t i = 0; appState.memoFieldList[i] != kListEnd; ++i) {
         appState.memoFieldPtr = reinterpret_cast<char*>(appState.tableBuffer + 1 + appState.memoFieldList[i]);
-        if (!WellFormedReference(appState.memoFieldPtr)) return RefuseReference(i, kMemoReferenceInvalidText);
+        if (!WellFormedReference(appState.memoFieldPtr)) {
+            if (DamagedReference(i, kMemoReferenceInvalidText) == 0) return 0;
+            continue;
+        }
         // Ten digits may exceed the signed 32-bit range and read as negative:
         // as an unsigned block number they lie beyond 2 GiB.
         std::uint32_t block =
             static_cast<std::uint32_t>(ParseDecimal(appState.memoFieldPtr, kMemoFieldWidth));
         if (block == 0) continue;
-        if (LocateText(i, block) == 0) return 0;
+        const char* damaged = nullptr;
+        if (LocateText(block, &damaged) == 0) return 0;
+        if (damaged != nullptr) {
+            if (DamagedReference(i, damaged) == 0) return 0;
+            continue;
+        }
         FormatDecimal(static_cast<std::int32_t>(appState.nextMemoBlock), appState.memoFieldPtr + 9,
                       kMemoFieldWidth, 1);
         if (CopyMemoText() == 0) return 0;

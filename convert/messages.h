@@ -50,6 +50,8 @@ inline constexpr char kMemoNamesAmbiguousText[] =
 inline constexpr char kMemoRecordText[] = "Satz ";
 inline constexpr char kMemoFieldText[] = ", Feld ";
 inline constexpr char kMemoReasonText[] = ":\r\n";
+// A text left out when damaged texts are skipped: "Satz n, Feld NAME, Memotext ausgelassen: reason".
+inline constexpr char kMemoSkippedText[] = ", Memotext ausgelassen: ";
 inline constexpr char kMemoReferenceInvalidText[] = "Das Memofeld enthält keine gültige Blocknummer.";
 inline constexpr char kMemoBlockTooLargeText[] =
     "Die Blocknummer des Memotextes ist zu groß (Memodateien bis 2 GiB).";
@@ -83,4 +85,5 @@ inline constexpr char kCommitFailedText[] =
 
 // The report.
 inline constexpr char kInvalidTypeRemark[] = " Feldart ungültig, wird auf C gesetzt";
+inline constexpr char kRemarkIndent[] = "   ";  // the remarks stand indented by three blanks
 inline constexpr char kMemoIgnoredRemark[] = "   alle Memofelder werden mit Feldart C übernommen.";

@@ -14,16 +14,35 @@ namespace {
 
 const std::uint32_t kMaxTemporaryNames = 10000;  // "~kv0000.tmp" to "~kv9999.tmp"
 
+// Claims a temporary name beside `path` for the file now there and moves it
+// aside. 1 when done; `memoBackupPath` then holds the new name.
+bool MoveAside(const char* path) {
+    FileHandle claim = CreateTemporaryBeside(path, appState.memoBackupPath);
+    if (claim == kNoFile) return false;
+    bool ok = FileClose(claim) && FileReplace(path, appState.memoBackupPath);
+    if (!ok) RemoveTemporary(appState.memoBackupPath);
+    return ok;
+}
+
+// After a failure: the new output memo file goes, the old one comes back.
+void PutMemoBack() {
+    if (appState.memoBackupPath[0] != '\0') {
+        FileReplace(appState.memoBackupPath, appState.outputMemoPath);
+        appState.memoBackupPath[0] = '\0';
+    } else {
+        FileRemove(appState.outputMemoPath);
+    }
+}
+
+}  // namespace
+
 // Writes into `name` the path of a free temporary name in the directory of
 // `beside` and creates that file. A name in use (by another run at the same
 // time, by a file left behind, by a dangling link) is skipped; any other
 // failure ends the search. Returns the open file, or kNoFile with `name`
 // empty.
 FileHandle CreateTemporaryBeside(const char* beside, char* name) {
-    std::uint32_t directory = 0;
-    for (std::uint32_t i = 0; beside[i] != '\0'; ++i) {
-        if (IsPathSeparator(beside[i])) directory = i + 1;
-    }
+    std::uint32_t directory = FileNameStart(beside);
     CopyText(name, beside, directory, 0);
     for (std::uint32_t number = 0; number < kMaxTemporaryNames; ++number) {
         char* out = name + directory;
@@ -46,28 +65,6 @@ void RemoveTemporary(char* name) {
     FileRemove(name);
     name[0] = '\0';
 }
-
-// Claims a temporary name beside `path` for the file now there and moves it
-// aside. 1 when done; `memoBackupPath` then holds the new name.
-bool MoveAside(const char* path) {
-    FileHandle claim = CreateTemporaryBeside(path, appState.memoBackupPath);
-    if (claim == kNoFile) return false;
-    bool ok = FileClose(claim) && FileReplace(path, appState.memoBackupPath);
-    if (!ok) RemoveTemporary(appState.memoBackupPath);
-    return ok;
-}
-
-// After a failure: the new output memo file goes, the old one comes back.
-void PutMemoBack() {
-    if (appState.memoBackupPath[0] != '\0') {
-        FileReplace(appState.memoBackupPath, appState.outputMemoPath);
-        appState.memoBackupPath[0] = '\0';
-    } else {
-        FileRemove(appState.outputMemoPath);
-    }
-}
-
-}  // namespace
 
 std::uint8_t BeginReport() {
     appState.reportFile = CreateTemporaryBeside(appState.reportPath, appState.reportTemp);

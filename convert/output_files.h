@@ -10,6 +10,17 @@
 
 #include <cstdint>
 
+#include "platform/platform.h"
+
+// Creates a file under a free temporary name ("~kvNNNN.tmp") in the
+// directory of `beside` and writes its path into `name` (kWorkPathSize
+// bytes). A name in use is passed over. Returns the open file, or kNoFile
+// with `name` empty.
+FileHandle CreateTemporaryBeside(const char* beside, char* name);
+
+// Removes the temporary file `name`, if any, and empties `name`.
+void RemoveTemporary(char* name);
+
 // Creates the report under a temporary name (`reportTemp`) into `reportFile`.
 // Returns 1, or 0 after a message.
 std::uint8_t BeginReport();

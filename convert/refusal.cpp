@@ -6,6 +6,8 @@
 #include "convert/messages.h"
 #include "convert/table_layout.h"
 #include "support/app_state.h"
+#include "support/decimal.h"
+#include "support/text_buffer.h"
 
 namespace {
 
@@ -25,6 +27,14 @@ std::uint32_t AppendName(std::uint32_t length, const unsigned char* name) {
     while (count < kNameSize && name[count] != 0) ++count;
     if (count == 0) return Append(length, "\"\"");
     return Append(length, reinterpret_cast<const char*>(name), count);
+}
+
+// "Satz n, Feld NAME": the record being copied and a memo field of it.
+std::uint32_t AppendMemoPlace(std::uint32_t length, const char* name) {
+    char number[10];
+    length = Append(Append(length, kMemoRecordText), number, UnsignedText(appState.recordNumber, number));
+    length = Append(length, kMemoFieldText);
+    return AppendName(length, reinterpret_cast<const unsigned char*>(name));
 }
 
 }  // namespace
@@ -57,17 +67,15 @@ std::uint8_t RefuseNoFile(const char* name) {
 }
 
 std::uint8_t RefuseMemoReference(const char* name, const char* reason) {
-    // Record numbers run up to 4294967295, beyond what FormatDecimal takes.
-    char number[10];
-    std::uint32_t first = sizeof number;
-    std::uint32_t value = appState.recordNumber;
-    do {
-        number[--first] = static_cast<char>('0' + value % 10);
-        value /= 10;
-    } while (value != 0);
-    std::uint32_t length = Append(Append(0, kMemoRecordText), number + first, sizeof number - first);
-    length = Append(length, kMemoFieldText);
-    length = AppendName(length, reinterpret_cast<const unsigned char*>(name));
-    Append(Append(length, kMemoReasonText), reason);
+    Append(Append(AppendMemoPlace(0, name), kMemoReasonText), reason);
     return Refuse(appState.messageText);
+}
+
+void NoteSkippedMemo(const char* name, const char* reason) {
+    // The report's remarks stand indented by three blanks; the console line
+    // is the same text without them.
+    std::uint32_t length = Append(0, kRemarkIndent);
+    Append(Append(AppendMemoPlace(length, name), kMemoSkippedText), reason);
+    WriteLine(appState.reportFile, appState.messageText);
+    ShowMessageBox(appState.mainWindow, appState.messageText + length, nullptr, kBoxOk);
 }

@@ -25,3 +25,7 @@ std::uint8_t RefuseNoFile(const char* name);
 // A memo reference of the record `appState.recordNumber` that cannot be
 // followed; `name` is the memo field's name.
 std::uint8_t RefuseMemoReference(const char* name, const char* reason);
+
+// The same reference when its text is left out and the run goes on: a line
+// in the report's remarks, and a box without an icon (a console line).
+void NoteSkippedMemo(const char* name, const char* reason);

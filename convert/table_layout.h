@@ -13,6 +13,10 @@ const std::uint32_t kHeaderLengthOffset = 8;     // u16, descriptors and termina
 const std::uint32_t kRecordLengthOffset = 10;    // u16, deletion flag included
 const std::uint32_t kHeaderReservedOffset = 12;  // 20 bytes, zero in the output
 const std::uint32_t kHeaderReservedSize = 20;
+// Byte 29, among the reserved ones: the code page of the table's text, as its
+// writer declared it. Zero in the output, unless the reader asks for it.
+const std::uint32_t kCodePageOffset = 29;
+const std::uint8_t kCodePageWindowsAnsi = 0x03;
 const std::uint32_t kFirstHeaderRead = 12;  // the bytes read before the header's length is known
 
 const std::uint8_t kVersionDbase3 = 0x03;

@@ -9,6 +9,8 @@
 
 bool IsPathSeparator(char c) { return c == '/'; }
 
+char PathSeparator() { return '/'; }
+
 bool FileNamesCaseSensitive() { return true; }
 
 bool SamePathText(const char* pathA, const char* pathB) { return std::strcmp(pathA, pathB) == 0; }

@@ -6,6 +6,8 @@
 
 bool IsPathSeparator(char c) { return c == '\\'; }
 
+char PathSeparator() { return '\\'; }
+
 bool FileNamesCaseSensitive() { return false; }
 
 bool SamePathText(const char* pathA, const char* pathB) { return lstrcmpiA(pathA, pathB) == 0; }

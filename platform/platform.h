@@ -100,6 +100,9 @@ bool FileRemove(const char* path);
 // Win32, '/' on POSIX (where '\' is an ordinary character of a name).
 bool IsPathSeparator(char c);
 
+// The separator a path is built with: '\\' on Win32, '/' on POSIX.
+char PathSeparator();
+
 // True where the file system tells names apart by the case of their letters.
 bool FileNamesCaseSensitive();
 
@@ -122,6 +125,30 @@ bool FullPath(const char* path, char* full, std::uint32_t size);
 // or more, so that none is taken by chance. Elsewhere it changes nothing and
 // returns true.
 bool ResolveNameCase(char* path);
+
+// ---------------------------------------------------------------------------
+// Folders: the command-line converter's lists of tables
+// ---------------------------------------------------------------------------
+
+// True when `path` names an existing directory.
+bool IsDirectory(const char* path);
+
+// True when the last part of `path` holds wildcards ('*', '?') that the
+// program must expand itself: on Win32, whose command shell leaves them. On
+// POSIX the shell has expanded them, and such a character is part of a name.
+bool HasWildcards(const char* path);
+
+// Begins a listing of the entries of the directory `path`, or, where
+// HasWildcards, of those in its directory that its last part matches. One
+// listing at a time. False when there is nothing to list.
+bool ListingOpen(const char* path);
+
+// Writes the name (not the path) of the next entry that is not a directory
+// into `name`, a buffer of `size` bytes; names that do not fit are passed
+// over. False at the end of the listing.
+bool ListingNext(char* name, std::uint32_t size);
+
+void ListingClose();
 
 // ---------------------------------------------------------------------------
 // Message boxes

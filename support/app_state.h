@@ -71,7 +71,11 @@ struct AppState {
 
     // --- What the user chose: the step list, the option and the paths ---
     StepList steps;
-    std::uint8_t oemToAnsi = 0;           // 1: text is converted from OEM to ANSI
+    std::uint8_t oemToAnsi = 0;  // 1: text is converted from OEM to ANSI
+    // Options of the command-line converter; the window program leaves them 0.
+    std::uint8_t skipDamagedMemos = 0;    // 1: a memo text that cannot be followed is left out
+    std::uint8_t codepageMark = 0;        // 1: header byte 29 names the code page of the output's text
+    std::uint8_t numericF = 0;            // 1: an F field becomes an N field
     char inputPath[kPathSize] = "";       // the input table; empty: none chosen
     char inputMemoPath[kPathSize] = "";   // its memo file, derived
     char outputPath[kPathSize] = "";      // the output table; empty: none chosen
@@ -87,7 +91,8 @@ struct AppState {
     std::uint32_t bytesDone = 0;                        // byte count of the last read or write
     std::uint64_t inputMemoSize = 0;                    // bytes of the input memo file
     std::uint32_t inputMemoBlockSize = kMemoBlockSize;  // its block length: 512, or as its block 0 says
-    std::uint8_t dbase3Memo = 0;  // 1: the input is a dBase-III table, its memo texts have no header
+    std::uint8_t dbase3Memo = 0;     // 1: the input is a dBase-III table, its memo texts have no header
+    std::uint8_t inputCodePage = 0;  // byte 29 of the input header: the code page its writer declared
     // The outputs are written under temporary names in the output directory
     // and moved over their own names only when the whole run has succeeded.
     char outputTableTemp[kWorkPathSize] = "";
@@ -120,6 +125,8 @@ struct AppState {
     char* memoFieldPtr = nullptr;                       // the memo field being transferred, in tableBuffer
     std::uint32_t memoRemaining = 0;                    // text bytes of the current memo not yet written
     std::uint32_t recordNumber = 0;                     // the record being copied, counted from 1
+    std::uint32_t memoTextsWritten = 0;                 // texts written to the output memo file
+    std::uint32_t memoTextsSkipped = 0;                 // damaged texts left out
 
     // --- Texts ---
     ReportAreas report;

@@ -76,3 +76,14 @@ void DigitPairs(std::int16_t value, char lowPair[2], char highPair[2]) {
     highPair[0] = static_cast<char>('0' + (packed.bytes[1] >> 4));
     highPair[1] = static_cast<char>('0' + (packed.bytes[1] & 0x0F));
 }
+
+std::uint32_t UnsignedText(std::uint32_t value, char* text) {
+    char digits[10];
+    std::uint32_t count = 0;
+    do {
+        digits[count++] = static_cast<char>('0' + value % 10);
+        value /= 10;
+    } while (value != 0);
+    for (std::uint32_t i = 0; i < count; ++i) text[i] = digits[count - 1 - i];
+    return count;
+}

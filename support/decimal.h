@@ -27,3 +27,8 @@ std::int32_t ParseDecimal(const char* text, std::uint32_t length);
 // `lowPair` the tens and the ones digit, `highPair` the thousands and the
 // hundreds digit, each in reading order.
 void DigitPairs(std::int16_t value, char lowPair[2], char highPair[2]);
+
+// Writes the decimal digits of `value` (up to 10, no leading zeros, no
+// terminator) to `text` and returns their number. For counts beyond the
+// signed range FormatDecimal takes: record numbers, numbers of tables.
+std::uint32_t UnsignedText(std::uint32_t value, char* text);

@@ -28,3 +28,11 @@ void WriteLine(FileHandle file, const char* text) {
     if (text != nullptr) FileWrite(file, text, static_cast<std::uint32_t>(std::strlen(text)), &done);
     FileWrite(file, kLineEnd, sizeof kLineEnd, &done);
 }
+
+std::uint32_t FileNameStart(const char* path) {
+    std::uint32_t start = 0;
+    for (std::uint32_t i = 0; path[i] != '\0'; ++i) {
+        if (IsPathSeparator(path[i])) start = i + 1;
+    }
+    return start;
+}

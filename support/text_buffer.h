@@ -23,3 +23,7 @@ std::uint32_t LengthUntil(const char* text, std::uint32_t limit, char stop);
 // Writes the NUL-terminated `text` (none when it is null) and CR LF to `file`.
 // The outcome is left to the file's failure mark, which FileClose reports.
 void WriteLine(FileHandle file, const char* text);
+
+// The index of the file name in `path`: behind its last directory separator
+// (0 for a path without one).
+std::uint32_t FileNameStart(const char* path);

@@ -5,6 +5,7 @@ stderr, relative paths. With the Windows arguments, the Windows build under
 Wine must write the same files as the native one."""
 import datetime
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -19,10 +20,17 @@ CONVERT = None
 WINDOWS = None  # (wine-run.sh, prefix, kelvor-convert.exe)
 
 
+def read(path):
+    with open(path, "rb") as file:
+        return file.read()
+
+
 def run(args, cwd, program=None):
     command = (program or [CONVERT]) + args
     result = subprocess.run(command, cwd=cwd, capture_output=True, timeout=120)
-    return result.returncode, result.stdout.decode("utf-8"), result.stderr.decode("utf-8")
+    # The Windows build writes the console's code page, OEM 850 under Wine here.
+    encoding = "utf-8" if program is None else "cp850"
+    return result.returncode, result.stdout.decode(encoding), result.stderr.decode(encoding)
 
 
 class Converter(unittest.TestCase):
@@ -94,10 +102,59 @@ class Converter(unittest.TestCase):
         for args in [[], ["kunden.dbf"], ["a", "b", "c"], ["--schnell", "a", "b"], ["", "b"]]:
             code, out, err = run(args, self.folder)
             self.assertEqual((code, out), (2, ""), args)
-            self.assertIn("Aufruf: kelvor-convert [--oem-to-ansi] [--ignore-memos] EINGABE AUSGABE", err)
+            self.assertIn("Aufruf: kelvor-convert [OPTIONEN] EINGABE AUSGABE", err)
         code, out, err = run(["--help"], self.folder)
         self.assertEqual((code, err), (0, ""))
         self.assertTrue(out.startswith("Aufruf: kelvor-convert"))
+
+    def test_a_folder_of_tables_in_one_run(self):
+        """Each table on its own, in name order; the gathered report is the
+        single runs' reports one after another."""
+        os.mkdir(self.path("ein"))
+        os.mkdir(self.path("ein", "unter"))
+        for name in ("kunden.dbf", "kunden.dbt", "unter/x.dbf"):
+            shutil.copy(self.path(name.replace("unter/x", "kunden")), self.path("ein", name))
+        shutil.copy(self.path("kunden.dbf"), self.path("ein", "LIEFER.DBF"))
+        shutil.copy(self.path("kunden.dbt"), self.path("ein", "LIEFER.DBT"))
+        with open(self.path("ein", "kaputt.dbf"), "wb") as out:
+            out.write(b"keine Tabelle")
+        with open(self.path("ein", "notiz.txt"), "wb") as out:
+            out.write(b"keine Tabelle")
+        code, out, err = run(["ein", "aus"], self.folder)
+        self.assertEqual(code, 1)
+        self.assertEqual(err, "Die Eingabedatei ist keine gültige dBase-Tabelle: Sie ist kürzer als ihr "
+                              "Dateikopf.\n")
+        self.assertEqual(out, "%s: abgelehnt\n%s: konvertiert, 6 Sätze, 5 Memotexte\n"
+                              "%s: konvertiert, 6 Sätze, 5 Memotexte\n2 Tabellen konvertiert, 1 abgelehnt\n"
+                         % (self.path("ein", "kaputt.dbf"), self.path("ein", "kunden.dbf"),
+                            self.path("ein", "LIEFER.DBF")))
+        self.assertEqual(sorted(os.listdir(self.path("aus"))),
+                         ["LIEFER.DBF", "LIEFER.DBT", "Report.txt", "kunden.dbf", "kunden.dbt"])
+        gathered = read(self.path("aus", "Report.txt"))
+        single = b""
+        for name in ("kunden", "LIEFER"):
+            os.mkdir(self.path(name))
+            self.assertEqual(run(["ein/%s.%s" % (name, "dbf" if name == "kunden" else "DBF"),
+                                  "aus/%s.%s" % (name, "dbf" if name == "kunden" else "DBF")],
+                                 self.folder)[0], 0)
+            single += read(self.path("aus", "Report.txt"))
+        # Only the time in each title line may differ.
+        self.assertEqual(re.sub(rb"\d+\.\d+\.\d{4} +\d+:\d\d:\d\d", b"", gathered),
+                         re.sub(rb"\d+\.\d+\.\d{4} +\d+:\d\d:\d\d", b"", single))
+
+    def test_inputs_that_would_write_one_file_refuse_the_run(self):
+        for folder in ("a", "b"):
+            os.mkdir(self.path(folder))
+        shutil.copy(self.path("kunden.dbf"), self.path("a", "KUNDEN.DBF"))
+        shutil.copy(self.path("kunden.dbf"), self.path("b", "kunden.dbf"))
+        code, out, err = run(["a/KUNDEN.DBF", "b/kunden.dbf", "aus"], self.folder)
+        self.assertEqual((code, out), (1, ""))
+        self.assertEqual(err, "Die Eingabedateien %s und %s würden im Ausgabeverzeichnis dieselbe Datei "
+                              "schreiben: KUNDEN.DBF\n" % (self.path("a", "KUNDEN.DBF"), self.path("b", "kunden.dbf")))
+        self.assertEqual(os.listdir(self.path("aus")), [])
+        code, out, err = run(["a/KUNDEN.DBF", "b/kunden.dbf", "fehlt"], self.folder)
+        self.assertEqual(code, 2)
+        self.assertIn("das Ausgabeverzeichnis gibt es nicht: fehlt", err)
 
     def test_a_file_name_after_two_dashes_may_begin_with_a_dash(self):
         shutil.copy(self.path("kunden.dbf"), self.path("-kunden.dbf"))
@@ -108,6 +165,27 @@ class Converter(unittest.TestCase):
 
 @unittest.skipUnless(len(sys.argv) == 5, "no Windows build given")
 class WindowsConverter(unittest.TestCase):
+    def test_expands_wildcards_itself(self):
+        """cmd.exe hands "KUNDE?.DBF" over as it stands."""
+        folder = tempfile.mkdtemp(prefix="kelvor-cli-")
+        try:
+            make_example.write(folder)
+            for name in ("kunde2", "andere"):
+                for ending in (".dbf", ".dbt"):
+                    shutil.copy(os.path.join(folder, "kunden" + ending), os.path.join(folder, name + ending))
+            os.mkdir(os.path.join(folder, "aus"))
+            code, out, err = run(["KUNDE?.DBF", "aus"], folder, list(WINDOWS))
+            self.assertEqual((code, err), (0, ""))
+            lines = out.splitlines()
+            self.assertEqual([line.rsplit("\\", 1)[-1] for line in lines[:2]],
+                             ["kunde2.dbf: konvertiert, 6 Sätze, 5 Memotexte",
+                              "kunden.dbf: konvertiert, 6 Sätze, 5 Memotexte"])
+            self.assertEqual(lines[2:], ["2 Tabellen konvertiert, 0 abgelehnt"])
+            self.assertEqual(sorted(os.listdir(os.path.join(folder, "aus"))),
+                             ["Report.txt", "kunde2.dbf", "kunde2.dbt", "kunden.dbf", "kunden.dbt"])
+        finally:
+            shutil.rmtree(folder)
+
     def test_writes_what_the_native_converter_writes(self):
         folder = tempfile.mkdtemp(prefix="kelvor-cli-")
         try:

@@ -77,6 +77,24 @@ class ReadBack(unittest.TestCase):
     def test_without_the_option_the_texts_stay_in_the_oem_code_page(self):
         self.expect_records(self.convert(), "cp850")
 
+    def test_readers_find_the_code_page_and_compute_with_f_fields_when_asked(self):
+        """--codepage-mark: byte 29 names the code page, so that the reader
+        needs no encoding of its own; --numeric-f: the F field is an N field."""
+        with open(os.path.join(self.folder, "kunden.dbf"), "r+b") as table:
+            table.seek(29)
+            table.write(b"\x02")  # the writer's mark for code page 850
+        for options, mark in ((["--oem-to-ansi"], 0x03), ([], 0x02)):
+            path = self.convert("--codepage-mark", "--numeric-f", *options)
+            table = dbfread.DBF(path, char_decode_errors="strict")
+            self.assertEqual(table.header.language_driver, mark)
+            self.assertEqual([(f.type, f.length, f.decimal_count) for f in table.fields][6], ("N", 6, 2))
+            expected = expected_records()
+            for _, values in expected:
+                values["RABATT"] = float(values["RABATT"])
+            self.assertEqual([(False, dict(r)) for r in table], [r for r in expected if not r[0]])
+            with open(os.path.join(self.folder, "Report.txt"), "rb") as report:
+                self.assertNotIn(b"Feldart ung", report.read())
+
 
 if __name__ == "__main__":
     CONVERT = os.path.abspath(sys.argv[1])

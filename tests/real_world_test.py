@@ -174,8 +174,6 @@ class Refused(Folder):
     def test_outputs_where_no_file_can_stand(self):
         self.put("kunden.dbf", memo_table(TEXTS)[0])
         self.put("kunden.dbt", memo_table(TEXTS)[1])
-        os.mkdir(self.path("ordner.dbf"))
-        self.expect_refused("Die Ausgabedatei ist keine gewöhnliche Datei", output="ordner.dbf")
         os.mkdir(self.path("ordner.dbt"))
         self.expect_refused("Die Memodatei der Ausgabedatei ist keine gewöhnliche Datei", output="ordner")
         os.remove(self.path("Report.txt"))
@@ -199,6 +197,43 @@ class Refused(Folder):
         self.put("kunden.dbt", memo[:-512] + oem("ohne Ende"))
         self.expect_refused("Satz 2, Feld NOTIZ: Der Memotext reicht über das Ende der Memodatei hinaus.",
                             report_written=True)
+
+
+class Rescued(Folder):
+    """With --skip-damaged-memos a text that cannot be followed is left out:
+    its field is blank, everything else as with an intact memo file."""
+
+    def test_every_damaged_text_is_left_out_and_named(self):
+        texts = ["eins", "zwei " * 300, "drei"]
+        table, memo = memo_table(texts)
+        reference = d.record(FIELDS, [b"1", b"2"])
+        past_end = d.reference(len(memo) // 512 + 5)
+        cases = [  # the second record's reference, its memo file, the reason
+            (b"3", memo, "Der Memotext hat nicht die Kennung eines dBase-IV-Memotextes."),
+            (past_end, memo, "Der Block des Memotextes liegt hinter dem Ende der Memodatei."),
+            (b"9999999999", memo, "Die Blocknummer des Memotextes ist zu groß (Memodateien bis 2 GiB)."),
+            (b"1 2", memo, "Das Memofeld enthält keine gültige Blocknummer."),
+            (b"2", memo[:1028] + (7).to_bytes(4, "little") + memo[1032:],
+             "Der Kopf des Memotextes ist beschädigt (Länge unter 8 Byte)."),
+            (b"2", memo[:1028] + (9999).to_bytes(4, "little") + memo[1032:],
+             "Der Memotext reicht über das Ende der Memodatei hinaus."),
+            (b"2", memo[:1028] + (2000).to_bytes(4, "little") + memo[1032:],
+             "Die Länge des Memotextes ist beschädigt: Er reicht in einen anderen Memotext hinein."),
+        ]
+        for damaged, memo_bytes, reason in cases:
+            with self.subTest(reason=reason):
+                self.put("kunden.dbt", memo_bytes)
+                self.put("kunden.dbf", table.replace(reference, d.record(FIELDS, [b"1", None])))
+                self.assertEqual(self.convert("--oem-to-ansi"), (0, ""))
+                intact = {name: self.read(name) for name in ("neu.dbf", "neu.dbt")}
+                self.put("kunden.dbf", table.replace(reference, d.record(FIELDS, [b"1", damaged])))
+                line = "Satz 2, Feld NOTIZ, Memotext ausgelassen: " + reason
+                self.assertEqual(self.convert("--oem-to-ansi", "--skip-damaged-memos"), (3, line + "\n"))
+                self.assertEqual({name: self.read(name) for name in ("neu.dbf", "neu.dbt")}, intact)
+                self.assertTrue(self.read("Report.txt").endswith(
+                    b" --- Anmerkungen ---\r\n\r\n   " + line.encode("cp1252") + b"\r\n\r\n"))
+                records = dbfread.DBF(self.path("neu.dbf"), encoding="cp1252", char_decode_errors="strict")
+                self.assertEqual([r["NOTIZ"] for r in records], ["eins", None, "drei"])
 
 
 class SideBySide(Folder):

@@ -1,0 +1,152 @@
+// batch.cpp -- ConvertTables: the tables of a run one by one, and their reports.
+#include "cli/batch.h"
+
+#include <cstring>
+
+#include "app/derived_paths.h"
+#include "cli/cli_texts.h"
+#include "cli/console_lines.h"
+#include "cli/table_list.h"
+#include "convert/conversion_run.h"
+#include "convert/output_files.h"
+#include "support/app_state.h"
+#include "support/text_buffer.h"
+
+namespace {
+
+// The run's two temporary files in the output folder: the report of the table
+// being converted, and the reports gathered so far.
+char tableReport[kWorkPathSize];
+char gatheredReport[kWorkPathSize];
+FileHandle gathered = kNoFile;
+unsigned char copyBuffer[64 * 1024];
+
+struct Tally {
+    std::uint32_t converted = 0;
+    std::uint32_t refused = 0;
+    std::uint32_t skipped = 0;  // memo texts left out
+};
+
+// Appends the report of the table just converted to the gathered ones.
+bool GatherTableReport() {
+    FileProblem problem;
+    FileHandle report = FileOpenRead(tableReport, &problem);
+    if (report == kNoFile) return false;
+    bool ok = true;
+    std::uint32_t done = 0;
+    while (ok && (ok = FileRead(report, copyBuffer, sizeof copyBuffer, &done)) && done > 0) {
+        ok = FileWrite(gathered, copyBuffer, done, &done);
+    }
+    return FileClose(report) && ok;
+}
+
+// The input and output paths of table `index` and the paths derived from them.
+bool ChooseTable(std::uint32_t index, const char* folder) {
+    const char* input = tableList.paths[index];
+    CopyText(appState.inputPath, input, 0, 1);
+    const char* name = input + FileNameStart(input);
+    std::size_t folderLength = std::strlen(folder);
+    if (folderLength + std::strlen(name) >= kPathSize) {
+        Say(kConsoleError, kOutputPathTooLongText);
+        SayPath(kConsoleError, name);
+        Say(kConsoleError, "\n");
+        return false;
+    }
+    CopyText(appState.outputPath, folder, 0, 1);
+    CopyText(appState.outputPath + folderLength, name, 0, 1);
+    DeriveMemoPath(appState.inputPath, appState.inputMemoPath);
+    DeriveMemoPath(appState.outputPath, appState.outputMemoPath);
+    CopyText(appState.reportPath, tableReport, 0, 1);
+    return true;
+}
+
+void SayTableDone(const char* input, bool converted) {
+    SayPath(kConsoleOut, input);
+    if (!converted) {
+        Say(kConsoleOut, kRefusedText);
+    } else {
+        Say(kConsoleOut, kConvertedText);
+        SayCount(kConsoleOut, appState.recordCount, kRecordText, kRecordsText);
+        Say(kConsoleOut, kListSeparator);
+        SayCount(kConsoleOut, appState.memoTextsWritten, kMemoTextText, kMemoTextsText);
+        if (appState.memoTextsSkipped > 0) {
+            Say(kConsoleOut, kListSeparator);
+            SayCount(kConsoleOut, appState.memoTextsSkipped, kMemoTextText, kMemoTextsText);
+            Say(kConsoleOut, kSkippedText);
+        }
+    }
+    Say(kConsoleOut, "\n");
+}
+
+void SaySummary(const Tally& tally) {
+    SayCount(kConsoleOut, tally.converted, kTableText, kTablesText);
+    Say(kConsoleOut, kTablesConvertedText);
+    SayNumber(kConsoleOut, tally.refused);
+    Say(kConsoleOut, kTablesRefusedText);
+    if (tally.skipped > 0) {
+        Say(kConsoleOut, kListSeparator);
+        SayCount(kConsoleOut, tally.skipped, kMemoTextText, kMemoTextsText);
+        Say(kConsoleOut, kSkippedText);
+    }
+    Say(kConsoleOut, "\n");
+}
+
+// Removes the run's temporary files; with `failure`, says why the run stops.
+int EndRun(const char* failure) {
+    FileCloseAndForget(&gathered);
+    RemoveTemporary(gatheredReport);
+    RemoveTemporary(tableReport);
+    if (failure != nullptr) {
+        Say(kConsoleError, failure);
+        Say(kConsoleError, "\n");
+    }
+    return kExitRefused;
+}
+
+}  // namespace
+
+int ConvertTables(const char* outputFolder, const RunOptions& options) {
+    // Full paths, as a single run writes them into its report.
+    char folder[kPathSize];
+    char reportPath[kPathSize];
+    if (!FullPath(outputFolder, folder, kPathSize - 1)) return EndRun(kOutputPathTooLongText);
+    std::size_t length = std::strlen(folder);
+    if (length > 0 && !IsPathSeparator(folder[length - 1])) folder[length++] = PathSeparator();
+    folder[length] = '\0';
+    if (DeriveReportPathOf(folder, reportPath) == 0) return EndRun(kBatchReportFailedText);
+    FileHandle claim = CreateTemporaryBeside(reportPath, tableReport);
+    gathered = CreateTemporaryBeside(reportPath, gatheredReport);
+    if (!FileClose(claim) || claim == kNoFile || gathered == kNoFile) return EndRun(kBatchReportFailedText);
+
+    Tally tally;
+    bool reportWhole = true;
+    for (std::uint32_t i = 0; i < tableList.count; ++i) {
+        std::uint32_t index = tableList.order[i];
+        PrepareRun(options);
+        bool converted = ChooseTable(index, folder) && ConversionRun() == 1;
+        if (InterruptRequested()) {
+            EndRun(nullptr);
+            return kExitInterrupted;
+        }
+        SayTableDone(tableList.paths[index], converted);
+        if (!converted) {
+            ++tally.refused;
+            continue;
+        }
+        ++tally.converted;
+        tally.skipped += appState.memoTextsSkipped;
+        reportWhole = GatherTableReport() && reportWhole;
+    }
+    // The gathered reports replace the old one at once, and only when there
+    // is something to tell.
+    reportWhole = FileCloseAndForget(&gathered) && reportWhole;
+    if (!reportWhole) return EndRun(kBatchReportFailedText);
+    if (tally.converted > 0) {
+        if (!FileReplace(gatheredReport, reportPath)) return EndRun(kBatchReportFailedText);
+        gatheredReport[0] = '\0';
+    }
+    EndRun(nullptr);
+    SaySummary(tally);
+    if (tally.refused > 0) return kExitRefused;
+    return tally.skipped > 0 ? kExitSkipped : kExitConverted;
+}

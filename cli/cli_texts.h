@@ -1,0 +1,74 @@
+// cli_texts.h -- every text of the command-line converter; the conversion's
+// own messages are in convert/messages.h.
+#pragma once
+
+inline constexpr char kUsage[] =
+    "Aufruf: kelvor-convert [OPTIONEN] EINGABE AUSGABE\n"
+    "        kelvor-convert [OPTIONEN] EINGABE... AUSGABEVERZEICHNIS\n"
+    "\n"
+    "Konvertiert die dBase-IV- oder -V-Tabelle EINGABE mit ihrer Memodatei in die\n"
+    "dBase-III-Tabelle AUSGABE mit ihrer Memodatei und schreibt den Bericht\n"
+    "Report.txt in das Verzeichnis von AUSGABE.\n"
+    "\n"
+    "Mit mehreren Eingaben, oder wenn das letzte Argument ein vorhandenes\n"
+    "Verzeichnis ist, wird jede Tabelle einzeln unter ihrem Dateinamen in das\n"
+    "Ausgabeverzeichnis konvertiert; eine Eingabe darf auch ein Verzeichnis sein,\n"
+    "dessen Tabellen (*.dbf) alle konvertiert werden. Report.txt enthält dann die\n"
+    "Berichte aller konvertierten Tabellen nacheinander. Eine abgelehnte Tabelle\n"
+    "hält die anderen nicht auf.\n"
+    "\n"
+    "  --oem-to-ansi          Text von der OEM- in die ANSI-Codepage umsetzen\n"
+    "  --ignore-memos         fehlt die Memodatei, ohne die Memotexte konvertieren\n"
+    "                         (sonst wird die Tabelle abgelehnt)\n"
+    "  --skip-damaged-memos   ein Memotext, der nicht gelesen werden kann, wird\n"
+    "                         ausgelassen (sein Feld bleibt leer) statt die\n"
+    "                         Tabelle abzulehnen; jeder steht im Bericht\n"
+    "  --codepage-mark        Byte 29 des Dateikopfs nennt die Codepage des Textes\n"
+    "                         (für Leser wie python3-dbfread, python3-dbf, GDAL)\n"
+    "  --numeric-f            ein F-Feld wird ein N-Feld statt eines C-Felds\n"
+    "                         (für Tabellenkalkulationen, die damit rechnen sollen)\n"
+    "  --help                 diese Hilfe\n"
+    "  --version              die Versionsnummer\n"
+    "\n"
+    "Ergebnis: 0 konvertiert, 1 abgelehnt (mindestens eine Tabelle), 2 falscher\n"
+    "Aufruf, 3 konvertiert, aber Memotexte ausgelassen, 130 abgebrochen.\n";
+
+// Wrong usage, after "kelvor-convert: ".
+inline constexpr char kProgramPrefix[] = "kelvor-convert: ";
+inline constexpr char kUnknownOptionText[] = "unbekannte Option";
+inline constexpr char kFilesMissingText[] = "Eingabe- und Ausgabedatei fehlen";
+inline constexpr char kEmptyNameText[] = "leerer Dateiname";
+inline constexpr char kNoOutputFolderText[] = "das Ausgabeverzeichnis gibt es nicht: ";
+inline constexpr char kTooManyTablesText[] = "zu viele Tabellen (höchstens 4096)";
+
+// Refusals of the whole run, before anything is written.
+inline constexpr char kInputPathTooLongText[] = "Der Pfad der Eingabedatei ist zu lang: ";
+inline constexpr char kOutputPathTooLongText[] = "Der Pfad der Ausgabedatei ist zu lang: ";
+inline constexpr char kNothingMatchesText[] = "Keine Datei passt zu ";
+inline constexpr char kNoTablesText[] = "Keine Tabelle (*.dbf) gefunden";
+inline constexpr char kSameOutputStartText[] = "Die Eingabedateien ";
+inline constexpr char kSameOutputAndText[] = " und ";
+inline constexpr char kSameOutputEndText[] = " würden im Ausgabeverzeichnis dieselbe Datei schreiben: ";
+inline constexpr char kReportNameTakenStartText[] = "Die Eingabedatei ";
+inline constexpr char kReportNameTakenText[] = " würde im Ausgabeverzeichnis den Bericht überschreiben: ";
+inline constexpr char kBatchReportFailedText[] =
+    "Der Bericht Report.txt kann im Ausgabeverzeichnis nicht geschrieben werden";
+
+// What a single conversion wrote.
+inline constexpr char kWrittenTableLabel[] = "Ausgabedatei: ";
+inline constexpr char kWrittenMemoLabel[] = "Memodatei:    ";
+inline constexpr char kWrittenReportLabel[] = "Bericht:      ";
+
+// One line per table of a run of many, and the summary.
+inline constexpr char kConvertedText[] = ": konvertiert, ";
+inline constexpr char kRefusedText[] = ": abgelehnt";
+inline constexpr char kRecordText[] = " Satz";
+inline constexpr char kRecordsText[] = " Sätze";
+inline constexpr char kMemoTextText[] = " Memotext";
+inline constexpr char kMemoTextsText[] = " Memotexte";
+inline constexpr char kSkippedText[] = " ausgelassen";
+inline constexpr char kTableText[] = " Tabelle";
+inline constexpr char kTablesText[] = " Tabellen";
+inline constexpr char kTablesConvertedText[] = " konvertiert, ";
+inline constexpr char kTablesRefusedText[] = " abgelehnt";
+inline constexpr char kListSeparator[] = ", ";

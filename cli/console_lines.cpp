@@ -1,0 +1,19 @@
+// console_lines.cpp -- pieces of the converter's console lines.
+#include "cli/console_lines.h"
+
+#include "support/decimal.h"
+
+void Say(ConsoleStream stream, const char* text) { WriteConsoleText(stream, text); }
+
+void SayPath(ConsoleStream stream, const char* path) { WriteConsolePath(stream, path); }
+
+void SayNumber(ConsoleStream stream, std::uint32_t value) {
+    char digits[11];
+    digits[UnsignedText(value, digits)] = '\0';
+    WriteConsoleText(stream, digits);
+}
+
+void SayCount(ConsoleStream stream, std::uint32_t value, const char* one, const char* many) {
+    SayNumber(stream, value);
+    Say(stream, value == 1 ? one : many);
+}

@@ -1,0 +1,15 @@
+// console_lines.h -- the converter's lines on stdout and stderr, put together
+// from texts, paths and numbers.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/platform.h"
+
+void Say(ConsoleStream stream, const char* text);
+void SayPath(ConsoleStream stream, const char* path);
+void SayNumber(ConsoleStream stream, std::uint32_t value);
+
+// The number and the noun in the singular for 1, in the plural otherwise:
+// "1 Satz", "12 Sätze".
+void SayCount(ConsoleStream stream, std::uint32_t value, const char* one, const char* many);

@@ -1,0 +1,21 @@
+// run_options.h -- the converter's options, and AppState prepared for one table.
+#pragma once
+
+struct RunOptions {
+    bool oemToAnsi = false;
+    bool ignoreMemos = false;  // the answer Yes to the question about a missing memo file
+    bool skipDamagedMemos = false;
+    bool codepageMark = false;
+    bool numericF = false;
+};
+
+// Starts AppState afresh, as at program start, with the options set; every
+// table of a run is converted from there.
+void PrepareRun(const RunOptions& options);
+
+// The converter's exit status.
+const int kExitConverted = 0;
+const int kExitRefused = 1;        // a table, or the run, was refused
+const int kExitUsage = 2;          // wrong arguments
+const int kExitSkipped = 3;        // converted, with damaged memo texts left out
+const int kExitInterrupted = 130;  // as a shell reports a process ended by Ctrl+C

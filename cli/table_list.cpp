@@ -1,0 +1,145 @@
+// table_list.cpp -- the inputs of a run of many: tables, folders, patterns.
+#include "cli/table_list.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "app/derived_paths.h"
+#include "cli/cli_texts.h"
+#include "cli/console_lines.h"
+#include "support/text_buffer.h"
+
+TableList tableList;
+
+namespace {
+
+const char kTableEnding[] = ".dbf";
+const char kReportFile[] = "Report.txt";
+
+const char* NameOf(std::uint32_t index) {
+    return tableList.paths[index] + FileNameStart(tableList.paths[index]);
+}
+
+char Folded(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; }
+
+// The order of a listing: letters without regard to case, then byte for byte.
+bool NameBefore(std::uint16_t a, std::uint16_t b) {
+    const char* x = NameOf(a);
+    const char* y = NameOf(b);
+    std::size_t i = 0;
+    while (x[i] != '\0' && Folded(x[i]) == Folded(y[i])) ++i;
+    if (Folded(x[i]) != Folded(y[i])) {
+        return static_cast<unsigned char>(Folded(x[i])) < static_cast<unsigned char>(Folded(y[i]));
+    }
+    return std::strcmp(x, y) < 0;
+}
+
+bool IsTableName(const char* name) {
+    std::size_t length = std::strlen(name);
+    return length > 4 && SameTextIgnoringCase(name + length - 4, kTableEnding);
+}
+
+std::uint8_t Refuse(const char* text, const char* path) {
+    Say(kConsoleError, text);
+    SayPath(kConsoleError, path);
+    Say(kConsoleError, "\n");
+    return 0;
+}
+
+// Appends `path` in its full form. 0 after a message.
+std::uint8_t Add(const char* path, bool* usage) {
+    if (tableList.count == kMaxTables) {
+        *usage = true;
+        Say(kConsoleError, kProgramPrefix);
+        Say(kConsoleError, kTooManyTablesText);
+        Say(kConsoleError, "\n");
+        return 0;
+    }
+    if (!FullPath(path, tableList.paths[tableList.count], kPathSize))
+        return Refuse(kInputPathTooLongText, path);
+    tableList.order[tableList.count] = static_cast<std::uint16_t>(tableList.count);
+    ++tableList.count;
+    return 1;
+}
+
+// Appends the files of a listing, `onlyTables` those named like tables, in
+// name order; `directory` is their folder with its separator.
+std::uint8_t AddListing(const char* listed, const char* directory, bool onlyTables, bool* usage) {
+    std::uint32_t first = tableList.count;
+    char name[kPathSize];
+    char path[2 * kPathSize];
+    std::size_t prefix = std::strlen(directory);
+    std::memcpy(path, directory, prefix);
+    std::uint8_t ok = 1;
+    if (ListingOpen(listed)) {
+        while (ok == 1 && ListingNext(name, sizeof name)) {
+            if (onlyTables && !IsTableName(name)) continue;
+            std::memcpy(path + prefix, name, std::strlen(name) + 1);
+            ok = Add(path, usage);
+        }
+        ListingClose();
+    }
+    std::sort(tableList.order + first, tableList.order + tableList.count, NameBefore);
+    return ok;
+}
+
+bool SameName(const char* a, const char* b) { return SameTextIgnoringCase(a, b); }
+
+std::uint8_t RefuseSameOutput(std::uint32_t a, std::uint32_t b, const char* name) {
+    Say(kConsoleError, kSameOutputStartText);
+    SayPath(kConsoleError, tableList.paths[a]);
+    Say(kConsoleError, kSameOutputAndText);
+    SayPath(kConsoleError, tableList.paths[b]);
+    Say(kConsoleError, kSameOutputEndText);
+    return Refuse("", name);
+}
+
+}  // namespace
+
+std::uint8_t AddTables(const char* input, bool* usage) {
+    *usage = false;
+    if (HasWildcards(input)) {
+        char pattern[kPathSize];
+        if (!FullPath(input, pattern, kPathSize)) return Refuse(kInputPathTooLongText, input);
+        char directory[kPathSize];
+        std::uint32_t nameStart = FileNameStart(pattern);
+        std::memcpy(directory, pattern, nameStart);
+        directory[nameStart] = '\0';
+        std::uint32_t first = tableList.count;
+        if (AddListing(pattern, directory, false, usage) == 0) return 0;
+        if (tableList.count == first) return Refuse(kNothingMatchesText, input);
+        return 1;
+    }
+    if (IsDirectory(input)) {
+        char directory[kPathSize + 1];
+        std::size_t length = std::strlen(input);
+        if (length + 2 > sizeof directory) return Refuse(kInputPathTooLongText, input);
+        std::memcpy(directory, input, length);
+        if (length > 0 && !IsPathSeparator(input[length - 1])) directory[length++] = PathSeparator();
+        directory[length] = '\0';
+        return AddListing(input, directory, true, usage);
+    }
+    return Add(input, usage);
+}
+
+std::uint8_t CheckOutputNames() {
+    char memoA[kPathSize];
+    char memoB[kPathSize];
+    for (std::uint32_t a = 0; a < tableList.count; ++a) {
+        DeriveMemoPath(NameOf(a), memoA);
+        if (SameName(NameOf(a), kReportFile) || SameName(memoA, kReportFile)) {
+            Say(kConsoleError, kReportNameTakenStartText);
+            SayPath(kConsoleError, tableList.paths[a]);
+            Say(kConsoleError, kReportNameTakenText);
+            return Refuse("", kReportFile);
+        }
+        for (std::uint32_t b = a + 1; b < tableList.count; ++b) {
+            DeriveMemoPath(NameOf(b), memoB);
+            const char* shared = nullptr;
+            if (SameName(NameOf(a), NameOf(b)) || SameName(NameOf(a), memoB)) shared = NameOf(a);
+            if (shared == nullptr && (SameName(memoA, NameOf(b)) || SameName(memoA, memoB))) shared = memoA;
+            if (shared != nullptr) return RefuseSameOutput(a, b, shared);
+        }
+    }
+    return 1;
+}
