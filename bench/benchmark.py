@@ -1,21 +1,30 @@
 #!/usr/bin/python3
-"""benchmark.py KELVOR_CONVERT KELVOR_PEAK_MEMORY [FOLDER] -- the speed and memory of a conversion.
+"""benchmark.py KELVOR_CONVERT KELVOR_PEAK_MEMORY [FOLDER] -- the speed and memory of conversions.
 
-Makes a dBase-IV table of 1,000,000 records of 112 bytes whose memo texts (100
-to 3,000 bytes) sit on a fifth of the records, converts it with the option
-off and on, and prints the median of several runs beside the median time of
-copying the same two files with cp, and the peak memory of the converter for
-10,000 and for 1,000,000 records.
+1. One dBase-IV table of 1,000,000 records of 112 bytes whose memo texts (100
+   to 3,000 bytes) sit on a fifth of the records, converted with the option
+   off and on into a new folder (the outputs removed before each run), and
+   over the outputs of the run before (replacing them), beside cp of the same
+   two files; the converter's peak memory for 10,000 and 1,000,000 records.
+2. A folder of 200 tables of 1,000 to 20,000 records, a fifth of them with
+   memo texts as above, the others without memo field: one run of the
+   converter over the folder, beside cp -r of the folder and beside one run
+   per table from a shell loop.
+
+Every figure is the median of several runs, the page cache warm.
 """
 import os
 import random
 import shutil
 import statistics
 import subprocess
-import struct
 import sys
 import tempfile
 import time
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, os.path.join(HERE, "..", "examples"))
+import dbase_files as d  # noqa: E402
 
 RUNS = 5
 PEAK_MEMORY = None
@@ -23,36 +32,41 @@ PEAK_MEMORY = None
 # 1 + 40 + 30 + 10 + 8 + 1 + 10 + 12 = 112 bytes a record.
 FIELDS = [("NAME", "C", 40, 0), ("ORT", "C", 30, 0), ("BETRAG", "N", 10, 2), ("DATUM", "D", 8, 0),
           ("AKTIV", "L", 1, 0), ("NOTIZ", "M", 10, 0), ("NUMMER", "N", 12, 0)]
+PLAIN_FIELDS = [field for field in FIELDS if field[1] != "M"]
+NAMES = [("Kunde M\x81ller Nr. %d" % i).encode("latin-1").ljust(40) for i in range(1000)]
+TOWNS = [("K\x94ln Bezirk %d" % i).encode("latin-1").ljust(30) for i in range(100)]
+WORDS = b"Lieferung Zahlung Rechnung \x84nderung Gr\x94\xE1e Stra\xE1e Kunde Auftrag "
 
 
-def make_table(folder, records):
-    random.seed(records)
-    names = [("Kunde M\x81ller Nr. %d" % i).encode("latin-1").ljust(40) for i in range(1000)]
-    towns = [("K\x94ln Bezirk %d" % i).encode("latin-1").ljust(30) for i in range(100)]
-    words = b"Lieferung Zahlung Rechnung \x84nderung Gr\x94\xE1e Stra\xE1e Kunde Auftrag "
-    memo = bytearray(512)
+def make_plain_table(path, records):
+    """Writes a table of the same fields but the memo field, without memo file."""
+    body = b"".join(b" " + NAMES[i % 1000] + TOWNS[i % 100] + b"%10.2f" % (i % 100000 / 100) + b"20261206" +
+                    b"T" + b"%12d" % i for i in range(records))
+    with open(path, "wb") as out:
+        out.write(d.header(PLAIN_FIELDS, records) + body + b"\x1a")
+
+
+def make_table(path, records, seed):
+    """Writes the table at `path` and its memo file beside it."""
+    generator = random.Random(seed)
+    texts = []
     body = bytearray()
     for i in range(records):
         reference = b" " * 10
         if i % 5 == 0:
-            length = random.randint(100, 3000)
-            text = (words * (length // len(words) + 1))[:length]
-            block = len(memo) // 512
-            entry = b"\xff\xff\x08\x00" + struct.pack("<I", length + 8) + text
-            memo += entry + b"\x00" * (-len(entry) % 512)
-            reference = str(block).encode().rjust(10)
-        body += b" " + names[i % 1000] + towns[i % 100] + b"%10.2f" % (i % 100000 / 100) + b"20261206" + \
+            length = generator.randint(100, 3000)
+            texts.append((WORDS * (length // len(WORDS) + 1))[:length])
+            reference = b"%10d" % 0  # the block is filled in below
+        body += b" " + NAMES[i % 1000] + TOWNS[i % 100] + b"%10.2f" % (i % 100000 / 100) + b"20261206" + \
             b"T" + reference + b"%12d" % i
-    struct.pack_into("<I", memo, 0, len(memo) // 512)
-    header = struct.pack("<B3BIHH20x", 0x8B, 126, 12, 6, records, 32 + 32 * len(FIELDS) + 1, 112)
-    for name, kind, length, decimals in FIELDS:
-        header += struct.pack("<11sc4xBB14x", name.encode(), kind.encode(), length, decimals)
-    table = os.path.join(folder, "gross.dbf")
-    with open(table, "wb") as out:
-        out.write(header + b"\x0d" + body + b"\x1a")
-    with open(os.path.join(folder, "gross.dbt"), "wb") as out:
+    memo, blocks = d.memo4(texts)
+    for n, block in enumerate(blocks):  # the n-th text belongs to record 5 n
+        at = 5 * n * 112 + 1 + 40 + 30 + 10 + 8 + 1
+        body[at:at + 10] = b"%10d" % block
+    with open(path, "wb") as out:
+        out.write(d.header(FIELDS, records) + body + b"\x1a")
+    with open(path[:-1] + "t", "wb") as out:
         out.write(memo)
-    return table
 
 
 def timed(command):
@@ -67,10 +81,77 @@ def timed(command):
     return seconds, int(peak[-1].split()[-1])
 
 
-def median_run(command):
-    timed(command)  # warm the page cache
-    runs = [timed(command) for _ in range(RUNS)]
+def median_run(command, before=None):
+    """The median seconds and the largest peak memory of RUNS runs after a
+    warm-up; `before` runs before each, untimed."""
+    runs = []
+    for _ in range(RUNS + 1):
+        if before:
+            before()
+        runs.append(timed(command))
+    runs = runs[1:]
     return statistics.median(r[0] for r in runs), max(r[1] for r in runs)
+
+
+def empty(folder):
+    def clear():
+        shutil.rmtree(folder, ignore_errors=True)
+        os.makedirs(folder)
+    return clear
+
+
+def single_table(convert, folder):
+    memory = {}
+    table = os.path.join(folder, "gross.dbf")
+    out = os.path.join(folder, "aus")
+    for records in (10000, 1000000):
+        print("making a table of %d records ..." % records, flush=True)
+        make_table(table, records, records)
+        _, memory[records] = median_run([convert, table, os.path.join(out, "gross.dbf")], empty(out))
+    sizes = os.path.getsize(table) + os.path.getsize(table[:-1] + "t")
+    copy = ["sh", "-c", 'cp "$1" "$2" && cp "$3" "$4"', "cp", table, os.path.join(out, "gross.dbf"),
+            table[:-1] + "t", os.path.join(out, "gross.dbt")]
+    copy_seconds, _ = median_run(copy, empty(out))
+    off, _ = median_run([convert, table, os.path.join(out, "gross.dbf")], empty(out))
+    on, _ = median_run([convert, "--oem-to-ansi", table, os.path.join(out, "gross.dbf")], empty(out))
+    replacing, _ = median_run([convert, table, os.path.join(out, "gross.dbf")])
+
+    print()
+    print("one table of 1,000,000 records, %.1f MB with its memo file (median of %d runs):" % (sizes / 1e6, RUNS))
+    print("  cp of both files                     %7.3f s" % copy_seconds)
+    print("  conversion, option off               %7.3f s   %.2f x cp   (target 1.5 x)" %
+          (off, off / copy_seconds))
+    print("  conversion, option on                %7.3f s   %.2f x cp" % (on, on / copy_seconds))
+    print("  option off, over the last outputs    %7.3f s   %.2f x cp   (they are flushed before"
+          " they replace)" % (replacing, replacing / copy_seconds))
+    print("peak memory of the converter:")
+    print("      10,000 records                   %7d KiB" % memory[10000])
+    print("   1,000,000 records                   %7d KiB" % memory[1000000])
+
+
+def many_tables(convert, folder):
+    tables = os.path.join(folder, "tabellen")
+    out = os.path.join(folder, "aus")
+    os.makedirs(tables, exist_ok=True)
+    print("\nmaking a folder of 200 tables ...", flush=True)
+    generator = random.Random(200)
+    for i in range(200):
+        records = generator.randint(1000, 20000)
+        if i % 5 == 0:
+            make_table(os.path.join(tables, "t%03d.dbf" % i), records, i)
+        else:
+            make_plain_table(os.path.join(tables, "t%03d.dbf" % i), records)
+    sizes = sum(os.path.getsize(os.path.join(tables, name)) for name in os.listdir(tables))
+    copy, _ = median_run(["cp", "-r", tables, out], lambda: shutil.rmtree(out, ignore_errors=True))
+    batch, memory = median_run([convert, tables, out], empty(out))
+    loop, _ = median_run(["sh", "-c", 'for t in "$1"/*.dbf; do "$2" "$t" "$3/${t##*/}" >/dev/null || exit 1; done',
+                          "loop", tables, convert, out], empty(out))
+    print()
+    print("a folder of 200 tables, %.1f MB (median of %d runs):" % (sizes / 1e6, RUNS))
+    print("  cp -r of the folder                  %7.3f s" % copy)
+    print("  one run over the folder              %7.3f s   %.2f x cp -r   (target 1.5 x), %d KiB at the peak" %
+          (batch, batch / copy, memory))
+    print("  one run per table, from a shell loop %7.3f s   %.2f x cp -r" % (loop, loop / copy))
 
 
 def main():
@@ -80,29 +161,8 @@ def main():
     folder = sys.argv[3] if len(sys.argv) > 3 else tempfile.mkdtemp(prefix="kelvor-bench-")
     os.makedirs(folder, exist_ok=True)
     try:
-        memory = {}
-        for records in (10000, 1000000):
-            print("making a table of %d records ..." % records, flush=True)
-            table = make_table(folder, records)
-            output = os.path.join(folder, "aus.dbf")
-            _, memory[records] = median_run([convert, table, output])
-        sizes = os.path.getsize(table) + os.path.getsize(table[:-1] + "t")
-        print("table and memo file: %.1f MB" % (sizes / 1e6))
-
-        copy = ["sh", "-c", 'cp "$1" "$2" && cp "$3" "$4"', "cp",
-                table, os.path.join(folder, "kopie.dbf"), table[:-1] + "t", os.path.join(folder, "kopie.dbt")]
-        copy_seconds, _ = median_run(copy)
-        off_seconds, _ = median_run([convert, table, output])
-        on_seconds, _ = median_run([convert, "--oem-to-ansi", table, output])
-
-        print()
-        print("median of %d runs, 1,000,000 records:" % RUNS)
-        print("  cp of both files        %7.3f s" % copy_seconds)
-        print("  conversion, option off  %7.3f s   %.2f x cp   (target 1.5 x)" % (off_seconds, off_seconds / copy_seconds))
-        print("  conversion, option on   %7.3f s   %.2f x cp   (target 3 x)" % (on_seconds, on_seconds / copy_seconds))
-        print("peak memory of the converter:")
-        print("      10,000 records      %7d KiB" % memory[10000])
-        print("   1,000,000 records      %7d KiB" % memory[1000000])
+        single_table(convert, folder)
+        many_tables(convert, folder)
     finally:
         if len(sys.argv) <= 3:
             shutil.rmtree(folder)

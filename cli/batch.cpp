@@ -14,12 +14,10 @@
 
 namespace {
 
-// The run's two temporary files in the output folder: the report of the table
-// being converted, and the reports gathered so far.
-char tableReport[kWorkPathSize];
+// The reports gathered so far, under a temporary name in the output folder;
+// each table's run writes its report at its end.
 char gatheredReport[kWorkPathSize];
 FileHandle gathered = kNoFile;
-unsigned char copyBuffer[64 * 1024];
 
 struct Tally {
     std::uint32_t converted = 0;
@@ -27,21 +25,14 @@ struct Tally {
     std::uint32_t skipped = 0;  // memo texts left out
 };
 
-// Appends the report of the table just converted to the gathered ones.
-bool GatherTableReport() {
-    FileProblem problem;
-    FileHandle report = FileOpenRead(tableReport, &problem);
-    if (report == kNoFile) return false;
-    bool ok = true;
-    std::uint32_t done = 0;
-    while (ok && (ok = FileRead(report, copyBuffer, sizeof copyBuffer, &done)) && done > 0) {
-        ok = FileWrite(gathered, copyBuffer, done, &done);
-    }
-    return FileClose(report) && ok;
+// Takes back the report of a table that was refused: the gathered reports
+// end where they ended before it.
+bool DropTableReport(std::uint64_t length) {
+    return FileTruncate(gathered, length) && FileSeek(gathered, length);
 }
 
 // The input and output paths of table `index` and the paths derived from them.
-bool ChooseTable(std::uint32_t index, const char* folder) {
+bool ChooseTable(std::uint32_t index, const char* folder, const char* reportPath) {
     const char* input = tableList.paths[index];
     CopyText(appState.inputPath, input, 0, 1);
     const char* name = input + FileNameStart(input);
@@ -56,7 +47,8 @@ bool ChooseTable(std::uint32_t index, const char* folder) {
     CopyText(appState.outputPath + folderLength, name, 0, 1);
     DeriveMemoPath(appState.inputPath, appState.inputMemoPath);
     DeriveMemoPath(appState.outputPath, appState.outputMemoPath);
-    CopyText(appState.reportPath, tableReport, 0, 1);
+    CopyText(appState.reportPath, reportPath, 0, 1);
+    appState.reportSink = gathered;
     return true;
 }
 
@@ -95,7 +87,6 @@ void SaySummary(const Tally& tally) {
 int EndRun(const char* failure) {
     FileCloseAndForget(&gathered);
     RemoveTemporary(gatheredReport);
-    RemoveTemporary(tableReport);
     if (failure != nullptr) {
         Say(kConsoleError, failure);
         Say(kConsoleError, "\n");
@@ -114,16 +105,17 @@ int ConvertTables(const char* outputFolder, const RunOptions& options) {
     if (length > 0 && !IsPathSeparator(folder[length - 1])) folder[length++] = PathSeparator();
     folder[length] = '\0';
     if (DeriveReportPathOf(folder, reportPath) == 0) return EndRun(kBatchReportFailedText);
-    FileHandle claim = CreateTemporaryBeside(reportPath, tableReport);
     gathered = CreateTemporaryBeside(reportPath, gatheredReport);
-    if (!FileClose(claim) || claim == kNoFile || gathered == kNoFile) return EndRun(kBatchReportFailedText);
+    if (gathered == kNoFile) return EndRun(kBatchReportFailedText);
 
     Tally tally;
     bool reportWhole = true;
     for (std::uint32_t i = 0; i < tableList.count; ++i) {
         std::uint32_t index = tableList.order[i];
+        std::uint64_t reportsLength = 0;
+        reportWhole = FileSize(gathered, &reportsLength) && reportWhole;
         PrepareRun(options);
-        bool converted = ChooseTable(index, folder) && ConversionRun() == 1;
+        bool converted = ChooseTable(index, folder, reportPath) && ConversionRun() == 1;
         if (InterruptRequested()) {
             EndRun(nullptr);
             return kExitInterrupted;
@@ -131,11 +123,11 @@ int ConvertTables(const char* outputFolder, const RunOptions& options) {
         SayTableDone(tableList.paths[index], converted);
         if (!converted) {
             ++tally.refused;
+            reportWhole = DropTableReport(reportsLength) && reportWhole;
             continue;
         }
         ++tally.converted;
         tally.skipped += appState.memoTextsSkipped;
-        reportWhole = GatherTableReport() && reportWhole;
     }
     // The gathered reports replace the old one at once, and only when there
     // is something to tell.

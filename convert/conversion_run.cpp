@@ -34,7 +34,7 @@ void StartRun() {
 std::uint8_t WriteOutputs() {
     if (CreateOutputFiles() == 0 || RecordCopy() == 0) return 0;
     if (appState.memoTextsSkipped > 0) WriteLine(appState.reportFile, nullptr);  // ends the remarks
-    bool reportWritten = FileCloseAndForget(&appState.reportFile);
+    bool reportWritten = CloseReport();
     bool tableRead = FileCloseAndForget(&appState.inputTable);
     bool tableWritten = FileCloseAndForget(&appState.outputTable);
     bool memoRead = FileCloseAndForget(&appState.inputMemo);

@@ -7,18 +7,22 @@
 
 namespace {
 
-// Whether two paths name one file: the same existing file, or, while neither
-// exists yet, the same full path text. An existing file and a missing one
-// are never one.
-bool SamePlace(const char* pathA, const char* pathB) {
-    if (SameFile(pathA, pathB)) return true;
-    return !FileExists(pathA) && !FileExists(pathB) && SamePathText(pathA, pathB);
-}
-
 struct RunFile {
     const char* path;
     const char* name;  // as the message calls it
+    bool output;       // moved into its place at the end of the run
+    bool exists;
+    FileIdentity identity;
 };
+
+// Whether two files are one: the same existing file, or, while neither exists
+// yet, the same full path text. An existing file and a missing one are never
+// one.
+bool SamePlace(const RunFile& a, const RunFile& b) {
+    if (a.exists != b.exists) return false;
+    if (a.exists) return a.identity.volume == b.identity.volume && a.identity.index == b.identity.index;
+    return SamePathText(a.path, b.path);
+}
 
 }  // namespace
 
@@ -30,29 +34,27 @@ std::uint8_t CheckDistinctTables() {
     return 1;
 }
 
-std::uint8_t CheckDistinctFiles(bool memoFiles) {
+std::uint8_t CheckRunFiles(bool memoFiles) {
     RunFile files[5] = {
-        {appState.inputPath, kInputTableName},
-        {appState.outputPath, kOutputTableName},
-        {appState.reportPath, kReportName},
+        {appState.inputPath, kInputTableName, false, false, {}},
+        {appState.outputPath, kOutputTableName, true, false, {}},
+        {appState.reportPath, kReportName, true, false, {}},
     };
     int count = 3;
     if (memoFiles) {
-        files[count++] = {appState.inputMemoPath, kInputMemoName};
-        files[count++] = {appState.outputMemoPath, kOutputMemoName};
+        files[count++] = {appState.inputMemoPath, kInputMemoName, false, false, {}};
+        files[count++] = {appState.outputMemoPath, kOutputMemoName, true, false, {}};
     }
+    for (int a = 0; a < count; ++a) files[a].exists = IdentifyFile(files[a].path, &files[a].identity);
     for (int a = 0; a < count; ++a) {
         for (int b = a + 1; b < count; ++b) {
             if (a == 0 && b == 1) continue;  // the two tables: CheckDistinctTables
-            if (SamePlace(files[a].path, files[b].path)) return RefuseSameFiles(files[a].name, files[b].name);
+            if (SamePlace(files[a], files[b])) return RefuseSameFiles(files[a].name, files[b].name);
         }
     }
-    return 1;
-}
-
-std::uint8_t CheckOutputPlaces(bool memoFiles) {
-    if (PathIsNoFile(appState.outputPath)) return RefuseNoFile(kOutputTableName);
-    if (PathIsNoFile(appState.reportPath)) return RefuseNoFile(kReportName);
-    if (memoFiles && PathIsNoFile(appState.outputMemoPath)) return RefuseNoFile(kOutputMemoName);
+    // An output is moved over what stands at its place: that must be a file.
+    for (int a = 0; a < count; ++a) {
+        if (files[a].output && files[a].exists && !files[a].identity.regular) return RefuseNoFile(files[a].name);
+    }
     return 1;
 }

@@ -16,11 +16,6 @@ std::uint8_t CheckDistinctTables();
 // Every other pair of the files the run will use: the input table, the output
 // table and the report always; the input and the output memo file when the
 // input memo file is open. Returns 0 with a message naming both files when
-// two are one.
-std::uint8_t CheckDistinctFiles(bool memoFiles);
-
-// The places of the outputs (the output table, the report, and the output
-// memo file with `memoFiles`) hold a regular file or nothing: a directory or
-// a device there could not be replaced. Returns 0 with a message naming the
-// place otherwise.
-std::uint8_t CheckOutputPlaces(bool memoFiles);
+// two are one, or naming an output whose place holds something other than a
+// regular file (a directory, a device), which could not be replaced.
+std::uint8_t CheckRunFiles(bool memoFiles);

@@ -166,7 +166,7 @@ std::uint8_t AnalyseHeader() {
     if (ReadHeader() == 0) return 0;
     if (HasMemoFields() && OpenInputMemo() == 0) return 0;
     bool memoFiles = appState.inputMemo != kNoFile;
-    if (CheckDistinctFiles(memoFiles) == 0 || CheckOutputPlaces(memoFiles) == 0) return 0;
+    if (CheckRunFiles(memoFiles) == 0) return 0;
 
     if (BeginReport() == 0) return 0;
     WriteReportOpening();

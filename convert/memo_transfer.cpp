@@ -38,37 +38,19 @@ std::uint8_t ReadBlock() {
     return 1;
 }
 
-// A block number stands right-aligned: blanks (or zero bytes), then digits
-// up to the field's last character. Anything else would be read as some
-// other number and fetch another record's text.
-bool WellFormedReference(const char* field) {
+// What a memo field holds. A block number stands right-aligned: blanks (or
+// zero bytes), then digits up to the field's last character. Anything else
+// would be read as some other number and fetch another record's text.
+enum Reference { kNoText, kBlockNumber, kNoBlockNumber };
+
+Reference ReadReference(const char* field) {
     std::uint32_t i = 0;
     while (i < kMemoFieldWidth && (field[i] == ' ' || field[i] == '\0')) ++i;
+    if (i == kMemoFieldWidth) return kNoText;
     for (; i < kMemoFieldWidth; ++i) {
-        if (field[i] < '0' || field[i] > '9') return false;
+        if (field[i] < '0' || field[i] > '9') return kNoBlockNumber;
     }
-    return true;
-}
-
-// Whether the dBase-IV text of `length` bytes at `start` runs over the start
-// of another text: a block boundary inside it where the mark stands. Texts
-// are stored apart, so its length is damaged then. Leaves the position
-// anywhere. 0 after a message when the file cannot be read.
-std::uint8_t RunsIntoAnotherText(std::uint64_t start, std::uint32_t length, bool* overlaps) {
-    *overlaps = false;
-    unsigned char mark[kMemoMarkSize];
-    for (std::uint64_t boundary = start + appState.inputMemoBlockSize; boundary < start + length;
-         boundary += appState.inputMemoBlockSize) {
-        if (!FileSeek(appState.inputMemo, boundary) ||
-            !FileRead(appState.inputMemo, mark, kMemoMarkSize, &appState.bytesDone)) {
-            return Refuse(kMemoReadFailedText);
-        }
-        if (appState.bytesDone == kMemoMarkSize && std::memcmp(mark, kMemoMark, kMemoMarkSize) == 0) {
-            *overlaps = true;
-            return 1;
-        }
-    }
-    return 1;
+    return kBlockNumber;
 }
 
 // The length of the dBase-III text that begins at the current position: the
@@ -98,11 +80,12 @@ std::uint8_t MeasureDbase3Text(const char** damaged) {
     return 1;
 }
 
-// Finds the text of `block`: positions the input memo file at its first byte
-// and sets memoRemaining to its length. Every reference is checked before
-// anything of it is written: when it cannot be followed, `*damaged` names the
-// reason. Returns 0 after a message when the file cannot be read.
-std::uint8_t LocateText(std::uint32_t block, const char** damaged) {
+// Finds the text of `block`: positions the input memo file at its first byte,
+// sets memoRemaining to its length and `*dbase4Text` when it has a dBase-IV
+// header. Every reference is checked before anything of it is written: when
+// it cannot be followed, `*damaged` names the reason. Returns 0 after a
+// message when the file cannot be read.
+std::uint8_t LocateText(std::uint32_t block, bool* dbase4Text, const char** damaged) {
     std::uint64_t start = std::uint64_t(block) * appState.inputMemoBlockSize;
     if (start >= kSourceOffsetLimit) {
         *damaged = kMemoBlockTooLargeText;
@@ -116,19 +99,14 @@ std::uint8_t LocateText(std::uint32_t block, const char** damaged) {
         !FileRead(appState.inputMemo, appState.workBuffer, kMemoHeaderSize, &appState.bytesDone)) {
         return Refuse(kMemoReadFailedText);
     }
-    bool marked = appState.bytesDone >= kMemoMarkSize &&
+    *dbase4Text = appState.bytesDone >= kMemoMarkSize &&
                   std::memcmp(appState.workBuffer, kMemoMark, kMemoMarkSize) == 0;
-    if (marked) {
+    if (*dbase4Text) {
         std::uint32_t length = ReadU32LE(appState.workBuffer + kMemoLengthOffset);
-        bool overlaps = false;
         if (appState.bytesDone < kMemoHeaderSize || start + length > appState.inputMemoSize) {
             *damaged = kMemoTextPastEndText;
         } else if (length < kMemoHeaderSize) {
             *damaged = kMemoHeaderDamagedText;
-        } else if (RunsIntoAnotherText(start, length, &overlaps) == 0) {
-            return 0;
-        } else if (overlaps) {
-            *damaged = kMemoLengthOverlapText;
         }
         if (*damaged != nullptr) return 1;
         appState.memoRemaining = length - kMemoHeaderSize;
@@ -161,11 +139,34 @@ std::uint8_t DamagedReference(std::uint32_t memoIndex, const char* reason) {
     return 1;
 }
 
-// Copies the text now located, block by block.
-std::uint8_t CopyMemoText() {
-    for (;;) {
+// Whether the 512 bytes just read, the text's bytes from `position` on, hold
+// the start of another dBase-IV text at an input block boundary that the
+// text claims; `*boundary` is the text offset of the next boundary to look
+// at. Texts are stored apart: a length that runs over another's mark is
+// damaged. (Each boundary's mark lies whole within one 512-byte read: block
+// lengths are multiples of 64, and the text begins 8 bytes into its block.)
+bool RunsIntoAnotherText(std::uint64_t position, std::uint64_t textLength, std::uint64_t* boundary) {
+    std::uint64_t end = position + appState.bytesDone;
+    for (; *boundary < textLength && *boundary + kMemoMarkSize <= end; *boundary += appState.inputMemoBlockSize) {
+        if (std::memcmp(appState.workBuffer + (*boundary - position), kMemoMark, kMemoMarkSize) == 0) return true;
+    }
+    return false;
+}
+
+// Copies the text now located, block by block. A dBase-IV text whose length
+// turns out to run into another text is not finished: `*damaged` says so,
+// and the caller takes back what was written of it.
+std::uint8_t CopyMemoText(bool dbase4Text, const char** damaged) {
+    std::uint64_t textLength = appState.memoRemaining;
+    std::uint64_t position = 0;
+    std::uint64_t boundary = dbase4Text ? appState.inputMemoBlockSize - kMemoHeaderSize : textLength;
+    for (;; position += kMemoBlockSize) {
         if (InterruptRequested()) return Refuse(kInterruptedText);
         if (ReadBlock() == 0) return 0;
+        if (RunsIntoAnotherText(position, textLength, &boundary)) {
+            *damaged = kMemoLengthOverlapText;
+            return 1;
+        }
         if (appState.memoRemaining < kMemoBlockSize) break;
         // A full block is converted as a terminated text: the zero word behind
         // the buffer stops the conversion at the latest after 512 bytes.
@@ -204,7 +205,9 @@ std::uint8_t ReadMemoBlockLength() {
 std::uint8_t MemoTransfer() {
     for (std::uint32_t i = 0; appState.memoFieldList[i] != kListEnd; ++i) {
         appState.memoFieldPtr = reinterpret_cast<char*>(appState.tableBuffer + 1 + appState.memoFieldList[i]);
-        if (!WellFormedReference(appState.memoFieldPtr)) {
+        Reference reference = ReadReference(appState.memoFieldPtr);
+        if (reference == kNoText) continue;
+        if (reference == kNoBlockNumber) {
             if (DamagedReference(i, kMemoReferenceInvalidText) == 0) return 0;
             continue;
         }
@@ -214,14 +217,23 @@ std::uint8_t MemoTransfer() {
             static_cast<std::uint32_t>(ParseDecimal(appState.memoFieldPtr, kMemoFieldWidth));
         if (block == 0) continue;
         const char* damaged = nullptr;
-        if (LocateText(block, &damaged) == 0) return 0;
+        bool dbase4Text = false;
+        if (LocateText(block, &dbase4Text, &damaged) == 0) return 0;
         if (damaged != nullptr) {
             if (DamagedReference(i, damaged) == 0) return 0;
             continue;
         }
-        FormatDecimal(static_cast<std::int32_t>(appState.nextMemoBlock), appState.memoFieldPtr + 9,
-                      kMemoFieldWidth, 1);
-        if (CopyMemoText() == 0) return 0;
+        std::uint32_t firstBlock = appState.nextMemoBlock;
+        FormatDecimal(static_cast<std::int32_t>(firstBlock), appState.memoFieldPtr + 9, kMemoFieldWidth, 1);
+        if (CopyMemoText(dbase4Text, &damaged) == 0) return 0;
+        if (damaged != nullptr) {
+            // Nothing of the text stays: the next one is written where it began.
+            if (!FileSeek(appState.outputMemo, std::uint64_t(firstBlock) * kMemoBlockSize)) {
+                return Refuse(kOutputMemoWriteFailedText);
+            }
+            appState.nextMemoBlock = firstBlock;
+            if (DamagedReference(i, damaged) == 0) return 0;
+        }
     }
     return 1;
 }

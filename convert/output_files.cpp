@@ -44,7 +44,10 @@ void PutMemoBack() {
 FileHandle CreateTemporaryBeside(const char* beside, char* name) {
     std::uint32_t directory = FileNameStart(beside);
     CopyText(name, beside, directory, 0);
-    for (std::uint32_t number = 0; number < kMaxTemporaryNames; ++number) {
+    // The search goes on from the last name taken: a run of many tables does
+    // not try the names of the ones before again.
+    for (std::uint32_t tries = 0; tries < kMaxTemporaryNames; ++tries) {
+        std::uint32_t number = appState.nextTemporaryName++ % kMaxTemporaryNames;
         char* out = name + directory;
         std::memcpy(out, "~kv0000.tmp", 12);
         for (std::uint32_t digit = 0, rest = number; digit < 4; ++digit, rest /= 10) {
@@ -67,14 +70,26 @@ void RemoveTemporary(char* name) {
 }
 
 std::uint8_t BeginReport() {
+    if (appState.reportSink != kNoFile) {
+        appState.reportFile = appState.reportSink;
+        return 1;
+    }
     appState.reportFile = CreateTemporaryBeside(appState.reportPath, appState.reportTemp);
     if (appState.reportFile == kNoFile) return Refuse(kReportCreateFailedText);
     return 1;
 }
 
+bool CloseReport() {
+    if (appState.reportFile == appState.reportSink) {
+        appState.reportFile = kNoFile;  // its owner closes it and learns of failed writes then
+        return true;
+    }
+    return FileCloseAndForget(&appState.reportFile);
+}
+
 bool PlaceReport(bool place) {
-    if (appState.reportTemp[0] == '\0') return true;  // never begun, or already dropped
-    bool whole = FileCloseAndForget(&appState.reportFile);
+    bool whole = CloseReport();
+    if (appState.reportTemp[0] == '\0') return true;  // never begun, dropped, or in a sink
     if (place && whole && FileReplace(appState.reportTemp, appState.reportPath)) {
         appState.reportTemp[0] = '\0';
         return true;
@@ -99,14 +114,20 @@ std::uint8_t CreateOutputFiles() {
 
 std::uint8_t FinishOutputMemo() {
     bool ok;
+    std::uint64_t length = std::uint64_t(appState.nextMemoBlock) * kMemoBlockSize;
     if (appState.nextMemoBlock == 1) {
         const unsigned char endOfFile = kEndOfFile;  // behind block 0, which already holds 1
         ok = FileWrite(appState.outputMemo, &endOfFile, 1, &appState.bytesDone);
+        length += 1;
     } else {
         unsigned char next[4];
         WriteU32LE(next, appState.nextMemoBlock);
         ok = FileSeek(appState.outputMemo, 0) && FileWrite(appState.outputMemo, next, 4, &appState.bytesDone);
     }
+    // A text left out after some of it was written leaves blocks behind the
+    // last one, when no other text came to take their place.
+    std::uint64_t size = 0;
+    ok = ok && FileSize(appState.outputMemo, &size) && (size == length || FileTruncate(appState.outputMemo, length));
     ok = FileCloseAndForget(&appState.outputMemo) && ok;
     if (!ok) return Refuse(kOutputMemoWriteFailedText);
     return 1;

@@ -21,14 +21,19 @@ FileHandle CreateTemporaryBeside(const char* beside, char* name);
 // Removes the temporary file `name`, if any, and empties `name`.
 void RemoveTemporary(char* name);
 
-// Creates the report under a temporary name (`reportTemp`) into `reportFile`.
-// Returns 1, or 0 after a message.
+// Creates the report under a temporary name (`reportTemp`) into `reportFile`,
+// or takes the report sink when there is one. Returns 1, or 0 after a
+// message.
 std::uint8_t BeginReport();
+
+// Closes the report if it is open; a report sink is only let go. Returns
+// false when a line was lost.
+bool CloseReport();
 
 // Closes the report if it is still open and, with `place` and every line on
 // disk, moves it over "Report.txt"; otherwise removes it. Returns false when
-// it should have been placed and was not. Does nothing when no report was
-// begun.
+// it should have been placed and was not. Does nothing more when no report
+// was begun, or when it went into a sink.
 bool PlaceReport(bool place);
 
 // Creates the output table and, with an open input memo file, the output memo

@@ -17,6 +17,24 @@ std::uint8_t WriteTable(const void* bytes, std::uint32_t count) {
     return 1;
 }
 
+// Records with no memo field to renumber and no text to convert pass
+// unchanged: the system copies them, a stretch at a time, so that an
+// interrupt is still noticed.
+std::uint8_t CopyUnchangedRecords(std::uint32_t count) {
+    const std::uint64_t kStretch = 16 * 1024 * 1024;
+    std::uint64_t total = std::uint64_t(count) * appState.recordLength;
+    for (std::uint64_t copied = 0; copied < total;) {
+        if (InterruptRequested()) return Refuse(kInterruptedText);
+        std::uint64_t stretch = total - copied < kStretch ? total - copied : kStretch;
+        std::uint64_t done = 0;
+        CopyOutcome outcome = FileCopy(appState.inputTable, appState.outputTable, stretch, &done);
+        if (outcome == kCopyWriteFailed) return Refuse(kOutputWriteFailedText);
+        if (outcome == kCopyReadFailed || done != stretch) return Refuse(kInputReadFailedText);
+        copied += done;
+    }
+    return 1;
+}
+
 }  // namespace
 
 void FieldConversion() {
@@ -31,6 +49,11 @@ std::uint8_t RecordCopy() {
     // The first record overwrites the header: its count is taken first.
     std::uint32_t count = ReadU32LE(appState.tableBuffer + kRecordCountOffset);
     bool memos = appState.memoFieldList[0] != kListEnd;
+    bool texts = appState.oemToAnsi == 1 && appState.fieldSpanList[0] != kListEnd;
+    if (!memos && !texts) {
+        if (CopyUnchangedRecords(count) == 0) return 0;
+        count = 0;
+    }
     for (std::uint64_t record = 1; record <= count; ++record) {
         appState.recordNumber = static_cast<std::uint32_t>(record);
         if (InterruptRequested()) return Refuse(kInterruptedText);

@@ -3,6 +3,7 @@
 #include <signal.h>
 
 #include <cstdio>
+#include <cstring>
 
 #include "platform/platform.h"
 
@@ -19,7 +20,17 @@ volatile sig_atomic_t interrupted = 0;
 
 void NoteInterrupt(int) { interrupted = 1; }
 
-std::FILE* StreamOf(ConsoleStream stream) { return stream == kConsoleOut ? stdout : stderr; }
+// stderr writes every byte on its own unless it is given a buffer; lines are
+// flushed whole below.
+char errorBuffer[4096];
+bool errorBuffered = false;
+
+std::FILE* StreamOf(ConsoleStream stream) {
+    if (stream == kConsoleOut) return stdout;
+    if (!errorBuffered) std::setvbuf(stderr, errorBuffer, _IOFBF, sizeof errorBuffer);
+    errorBuffered = true;
+    return stderr;
+}
 
 void PutUtf8(unsigned code, std::FILE* out) {
     if (code < 0x80) {
@@ -34,6 +45,11 @@ void PutUtf8(unsigned code, std::FILE* out) {
     }
 }
 
+// A line reaches the terminal, or the program that reads it, once it is whole.
+void FlushAtLineEnd(std::FILE* out, const char* text) {
+    if (std::strchr(text, '\n') != nullptr) std::fflush(out);
+}
+
 }  // namespace
 
 void WriteConsoleText(ConsoleStream stream, const char* text) {
@@ -42,12 +58,12 @@ void WriteConsoleText(ConsoleStream stream, const char* text) {
         unsigned code = static_cast<unsigned char>(*c);
         PutUtf8(code >= 0x80 && code < 0xA0 ? kHighControls[code - 0x80] : code, out);
     }
-    std::fflush(out);
+    FlushAtLineEnd(out, text);
 }
 
 void WriteConsolePath(ConsoleStream stream, const char* path) {
     std::fputs(path, StreamOf(stream));
-    std::fflush(StreamOf(stream));
+    FlushAtLineEnd(StreamOf(stream), path);
 }
 
 void WatchInterrupts() {

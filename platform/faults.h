@@ -15,6 +15,7 @@ enum FileOperation {
     kOperationClose,
     kOperationReplace,
     kOperationRemove,
+    kOperationTruncate,
 };
 
 bool FaultInjected(FileOperation operation);

@@ -131,6 +131,12 @@ bool FileRead(FileHandle file, void* buffer, std::uint32_t count, std::uint32_t*
     FileSlot* slot = SlotOf(file);
     if (slot == nullptr) return false;
     if (FaultInjected(kOperationRead) || !StartReading(slot)) return Fail(slot);
+    if (slot->bufferLength - slot->cursor >= count) {  // the usual case: all in the buffer
+        std::memcpy(buffer, slot->buffer + slot->cursor, count);
+        slot->cursor += count;
+        *done = count;
+        return true;
+    }
     unsigned char* out = static_cast<unsigned char*>(buffer);
     std::uint32_t remaining = count;
     while (remaining > 0) {
@@ -196,6 +202,73 @@ bool FileWrite(FileHandle file, const void* data, std::uint32_t count, std::uint
     return true;
 }
 
+CopyOutcome FileCopy(FileHandle from, FileHandle to, std::uint64_t count, std::uint64_t* done) {
+    *done = 0;
+    FileSlot* in = SlotOf(from);
+    FileSlot* out = SlotOf(to);
+    if (in == nullptr) return kCopyReadFailed;
+    if (out == nullptr) return kCopyWriteFailed;
+    if (FaultInjected(kOperationRead) || !StartReading(in)) {
+        Fail(in);
+        return kCopyReadFailed;
+    }
+    if (FaultInjected(kOperationWrite)) {
+        Fail(out);
+        return kCopyWriteFailed;
+    }
+    // What the read buffer holds goes the ordinary way, the rest the system's.
+    std::uint32_t buffered = in->bufferLength - in->cursor;
+    std::uint32_t first = count < buffered ? static_cast<std::uint32_t>(count) : buffered;
+    StartWriting(out);
+    if (!Flush(out)) return kCopyWriteFailed;
+    std::memcpy(out->buffer, in->buffer + in->cursor, first);
+    out->bufferLength = first;
+    if (!Flush(out)) return kCopyWriteFailed;
+    in->cursor += first;
+    *done = first;
+    std::uint64_t inPosition = in->bufferStart + in->cursor;
+    std::uint64_t outPosition = out->bufferStart;
+    bool unsupported = false;
+    while (*done < count && !unsupported) {
+        std::uint64_t copied = 0;
+        if (!OsCopy(in->os, inPosition, out->os, outPosition, count - *done, &copied, &unsupported)) {
+            Fail(out);  // mostly a full disk
+            return kCopyWriteFailed;
+        }
+        if (copied == 0) break;
+        inPosition += copied;
+        outPosition += copied;
+        *done += copied;
+    }
+    // Without the system's copy: read into the empty write buffer, write it.
+    while (*done < count && unsupported) {
+        std::uint64_t rest = count - *done;
+        std::uint32_t want = rest < kSlotBufferSize ? static_cast<std::uint32_t>(rest) : kSlotBufferSize;
+        std::uint32_t got = 0;
+        if (!MoveSystemPosition(in, inPosition) || !OsRead(in->os, out->buffer, want, &got)) {
+            in->osPosition = kPositionUnknown;
+            Fail(in);
+            return kCopyReadFailed;
+        }
+        in->osPosition = inPosition + got;
+        if (got == 0) break;
+        out->bufferStart = outPosition;
+        out->bufferLength = got;
+        if (!Flush(out)) return kCopyWriteFailed;
+        inPosition += got;
+        outPosition += got;
+        *done += got;
+    }
+    // Both buffers start afresh behind what was copied.
+    in->bufferStart = inPosition;
+    in->bufferLength = 0;
+    in->cursor = 0;
+    out->bufferStart = outPosition;
+    out->bufferLength = 0;
+    out->cursor = 0;
+    return kCopyDone;
+}
+
 bool FileSeek(FileHandle file, std::uint64_t offset) {
     FileSlot* slot = SlotOf(file);
     if (slot == nullptr) return false;
@@ -215,6 +288,18 @@ bool FileSeek(FileHandle file, std::uint64_t offset) {
     slot->bufferLength = 0;
     slot->cursor = 0;
     return true;
+}
+
+bool FileTruncate(FileHandle file, std::uint64_t size) {
+    FileSlot* slot = SlotOf(file);
+    if (slot == nullptr) return false;
+    if (FaultInjected(kOperationTruncate) || !Flush(slot)) return Fail(slot);
+    // Read-ahead bytes behind the new end would be stale.
+    slot->bufferStart += slot->cursor;
+    slot->bufferLength = 0;
+    slot->cursor = 0;
+    slot->osPosition = kPositionUnknown;
+    return OsTruncate(slot->os, size) ? true : Fail(slot);
 }
 
 bool FileSize(FileHandle file, std::uint64_t* size) {
@@ -250,9 +335,12 @@ bool FileCloseAndForget(FileHandle* file) {
 
 bool FileExists(const char* path) { return OsExists(path); }
 
-bool PathIsNoFile(const char* path) { return OsIsNoFile(path); }
+bool IdentifyFile(const char* path, FileIdentity* identity) { return OsIdentify(path, identity); }
 
-bool SameFile(const char* pathA, const char* pathB) { return OsSameFile(pathA, pathB); }
+bool SameFile(const char* pathA, const char* pathB) {
+    FileIdentity a, b;
+    return OsIdentify(pathA, &a) && OsIdentify(pathB, &b) && a.volume == b.volume && a.index == b.index;
+}
 
 bool FileReplace(const char* from, const char* to) {
     if (FaultInjected(kOperationReplace)) return false;

@@ -22,11 +22,17 @@ bool OsRead(OsFile file, void* buffer, std::uint32_t count, std::uint32_t* done)
 // Writes all `count` bytes or fails.
 bool OsWrite(OsFile file, const void* data, std::uint32_t count);
 bool OsSeek(OsFile file, std::uint64_t offset);
+// Copies up to `count` bytes from `from` at `fromOffset` to `to` at
+// `toOffset` inside the system, without moving either file's position.
+// `*done` is 0 only at the end of `from`, or when the system has no such copy
+// for these files (then `*unsupported` is set and nothing was copied).
+bool OsCopy(OsFile from, std::uint64_t fromOffset, OsFile to, std::uint64_t toOffset, std::uint64_t count,
+            std::uint64_t* done, bool* unsupported);
 bool OsSize(OsFile file, std::uint64_t* size);
+bool OsTruncate(OsFile file, std::uint64_t size);
 bool OsClose(OsFile file);
 
 bool OsExists(const char* path);
-bool OsIsNoFile(const char* path);
-bool OsSameFile(const char* pathA, const char* pathB);
+bool OsIdentify(const char* path, FileIdentity* identity);
 bool OsReplace(const char* from, const char* to);
 bool OsRemove(const char* path);

@@ -85,11 +85,35 @@ bool OsSeek(OsFile file, std::uint64_t offset) {
     return lseek(Descriptor(file), static_cast<off_t>(offset), SEEK_SET) >= 0;
 }
 
+bool OsCopy(OsFile from, std::uint64_t fromOffset, OsFile to, std::uint64_t toOffset, std::uint64_t count,
+            std::uint64_t* done, bool* unsupported) {
+    *done = 0;
+    *unsupported = false;
+    off_t in = static_cast<off_t>(fromOffset);
+    off_t out = static_cast<off_t>(toOffset);
+    for (;;) {
+        ssize_t copied = copy_file_range(Descriptor(from), &in, Descriptor(to), &out, count, 0);
+        if (copied >= 0) {
+            *done = static_cast<std::uint64_t>(copied);
+            return true;
+        }
+        if (errno == EINTR) continue;
+        // Older kernels, other file systems, special files: the caller copies itself.
+        *unsupported = errno == ENOSYS || errno == EXDEV || errno == EINVAL || errno == EOPNOTSUPP;
+        return *unsupported;
+    }
+}
+
 bool OsSize(OsFile file, std::uint64_t* size) {
     struct stat info;
     if (fstat(Descriptor(file), &info) != 0) return false;
     *size = static_cast<std::uint64_t>(info.st_size);
     return true;
+}
+
+bool OsTruncate(OsFile file, std::uint64_t size) {
+    if (size > std::uint64_t(INT64_MAX)) return false;
+    return ftruncate(Descriptor(file), static_cast<off_t>(size)) == 0;
 }
 
 bool OsClose(OsFile file) { return close(Descriptor(file)) == 0; }
@@ -99,15 +123,13 @@ bool OsExists(const char* path) {
     return stat(path, &info) == 0;
 }
 
-bool OsIsNoFile(const char* path) {
+bool OsIdentify(const char* path, FileIdentity* identity) {
     struct stat info;
-    return stat(path, &info) == 0 && !S_ISREG(info.st_mode);
-}
-
-bool OsSameFile(const char* pathA, const char* pathB) {
-    struct stat a, b;
-    if (stat(pathA, &a) != 0 || stat(pathB, &b) != 0) return false;
-    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+    if (stat(path, &info) != 0) return false;
+    identity->volume = static_cast<std::uint64_t>(info.st_dev);
+    identity->index = static_cast<std::uint64_t>(info.st_ino);
+    identity->regular = S_ISREG(info.st_mode);
+    return true;
 }
 
 bool OsReplace(const char* from, const char* to) { return std::rename(from, to) == 0; }

@@ -93,6 +93,13 @@ bool OsSeek(OsFile file, std::uint64_t offset) {
     return SetFilePointerEx(Handle(file), distance, nullptr, FILE_BEGIN) != 0;
 }
 
+// Win32 has no copy between two open files: the caller copies itself.
+bool OsCopy(OsFile, std::uint64_t, OsFile, std::uint64_t, std::uint64_t, std::uint64_t* done, bool* unsupported) {
+    *done = 0;
+    *unsupported = true;
+    return true;
+}
+
 bool OsSize(OsFile file, std::uint64_t* size) {
     LARGE_INTEGER length;
     if (!GetFileSizeEx(Handle(file), &length)) return false;
@@ -100,20 +107,21 @@ bool OsSize(OsFile file, std::uint64_t* size) {
     return true;
 }
 
+bool OsTruncate(OsFile file, std::uint64_t size) {
+    return OsSeek(file, size) && SetEndOfFile(Handle(file)) != 0;
+}
+
 bool OsClose(OsFile file) { return CloseHandle(Handle(file)) != 0; }
 
 bool OsExists(const char* path) { return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES; }
 
-bool OsIsNoFile(const char* path) {
-    DWORD attributes = GetFileAttributesA(path);
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-}
-
-bool OsSameFile(const char* pathA, const char* pathB) {
-    BY_HANDLE_FILE_INFORMATION a, b;
-    if (!Identify(pathA, &a) || !Identify(pathB, &b)) return false;
-    return a.dwVolumeSerialNumber == b.dwVolumeSerialNumber && a.nFileIndexHigh == b.nFileIndexHigh &&
-           a.nFileIndexLow == b.nFileIndexLow;
+bool OsIdentify(const char* path, FileIdentity* identity) {
+    BY_HANDLE_FILE_INFORMATION info;
+    if (!Identify(path, &info)) return false;
+    identity->volume = info.dwVolumeSerialNumber;
+    identity->index = std::uint64_t(info.nFileIndexHigh) << 32 | info.nFileIndexLow;
+    identity->regular = (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+    return true;
 }
 
 bool OsReplace(const char* from, const char* to) {

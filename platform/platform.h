@@ -59,8 +59,19 @@ bool FileRead(FileHandle file, void* buffer, std::uint32_t count, std::uint32_t*
 // the same file, at the latest at FileClose.
 bool FileWrite(FileHandle file, const void* data, std::uint32_t count, std::uint32_t* done);
 
+// Copies `count` bytes from the position of `from` to the position of `to`
+// and advances both, by the system's own copy where it has one (so that the
+// bytes need not pass through the program). `*done` receives the number of
+// bytes copied, which is less than `count` only when `from` ends first or a
+// failure stops the copy.
+enum CopyOutcome : std::uint8_t { kCopyDone, kCopyReadFailed, kCopyWriteFailed };
+CopyOutcome FileCopy(FileHandle from, FileHandle to, std::uint64_t count, std::uint64_t* done);
+
 // Sets the position to `offset` bytes from the start of the file.
 bool FileSeek(FileHandle file, std::uint64_t offset);
+
+// Cuts the file to `size` bytes.
+bool FileTruncate(FileHandle file, std::uint64_t size);
 
 // Gives the current size of the file, bytes written so far included.
 bool FileSize(FileHandle file, std::uint64_t* size);
@@ -77,13 +88,19 @@ bool FileCloseAndForget(FileHandle* file);
 // True when something exists at `path` (a file, a directory, ...).
 bool FileExists(const char* path);
 
-// True when something other than a regular file (a directory, a device, a
-// pipe) stands at `path`: nothing could be written or moved there as a file.
-bool PathIsNoFile(const char* path);
+// What stands at a path: its identity in the file system (volume and file
+// index; device and inode), whatever the text of the path, and whether it is
+// a regular file rather than a directory, a device or a pipe.
+struct FileIdentity {
+    std::uint64_t volume;
+    std::uint64_t index;
+    bool regular;
+};
 
-// True when both paths name one existing file, judged by the file system's
-// identity of the file (volume and file index; device and inode), not by the
-// text of the paths.
+// Writes what stands at `path` into `*identity`; false when nothing does.
+bool IdentifyFile(const char* path, FileIdentity* identity);
+
+// True when both paths name one existing file, judged by its identity.
 bool SameFile(const char* pathA, const char* pathB);
 
 // Moves the file at `from` to `to` in one step, replacing a file at `to`.

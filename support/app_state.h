@@ -101,6 +101,10 @@ struct AppState {
     // The report too is written under a name of its own and moved over
     // "Report.txt" when the run ends, so that it is never seen half-written.
     char reportTemp[kWorkPathSize] = "";
+    // A run of many tables gathers their reports in one file of its own: the
+    // report is then written there, at its end, and neither closed nor moved.
+    FileHandle reportSink = kNoFile;
+    std::uint32_t nextTemporaryName = 0;  // where the search for a free temporary name goes on
     std::uint8_t memoFileWritten = 0;  // 1: the last run wrote an output memo file
 
     // --- The table: header values, buffers and field lists ---
