@@ -9,6 +9,7 @@
 #include "app/derived_paths.h"
 #include "app/oem_option.h"
 #include "convert/conversion_run.h"
+#include "kelvor_version.h"
 #include "support/app_state.h"
 
 namespace {
@@ -28,6 +29,7 @@ const char kUsage[] =
     "  --ignore-memos  fehlt die Memodatei, ohne die Memotexte konvertieren\n"
     "                  (sonst wird abgebrochen)\n"
     "  --help          diese Hilfe\n"
+    "  --version       die Versionsnummer\n"
     "\n"
     "Ergebnis: 0 konvertiert, 1 abgelehnt, 2 falscher Aufruf.\n";
 
@@ -64,6 +66,9 @@ int main(int argc, char** argv) {
         const char* argument = argv[i];
         if (!optionsEnded && std::strcmp(argument, "--help") == 0) {
             WriteConsoleText(kConsoleOut, kUsage);
+            return kExitConverted;
+        } else if (!optionsEnded && std::strcmp(argument, "--version") == 0) {
+            WriteConsoleText(kConsoleOut, "kelvor-convert " KELVOR_VERSION "\n");
             return kExitConverted;
         } else if (!optionsEnded && std::strcmp(argument, "--oem-to-ansi") == 0) {
             oemToAnsi = true;

@@ -14,6 +14,9 @@
 #define CMD_END 5007            // "  Ende  "
 #define CMD_HELP 5009           // "       Hilfe"
 
+// The main window's title, also the program's description in its version
+// information.
+#define KELVOR_WINDOW_TITLE "Konvertieren dBase -IV und -V zu dBase III"
 // The window class, which is also the key of the single-instance guard.
 #define KELVOR_CLASS_NAME "Kelvor"
 // Handed without a directory to the system's help viewer.

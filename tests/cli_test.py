@@ -98,6 +98,9 @@ class Converter(unittest.TestCase):
         code, out, err = run(["--help"], self.folder)
         self.assertEqual((code, err), (0, ""))
         self.assertTrue(out.startswith("Aufruf: kelvor-convert"))
+        self.assertIn("--version", out)
+        code, out, err = run(["--version"], self.folder)
+        self.assertEqual((code, out, err), (0, "kelvor-convert %s\n" % os.environ["KELVOR_VERSION"], ""))
 
     def test_a_file_name_after_two_dashes_may_begin_with_a_dash(self):
         shutil.copy(self.path("kunden.dbf"), self.path("-kunden.dbf"))

@@ -14,6 +14,7 @@
 #include "app/shell_records.h"
 #include "app/start_up.h"
 #include "app/step_list.h"
+#include "kelvor_version.h"
 #include "platform/test/platform_test.h"
 #include "support/app_state.h"
 
@@ -187,7 +188,8 @@ TEST_F(Window, InfoEndAndAFailedStart) {
     EXPECT_STREQ(RecordedBoxAt(0).caption, " Programm Info");
     EXPECT_EQ(RecordedBoxAt(0).style, 0u);
     std::string info = RecordedBoxAt(0).text;
-    EXPECT_EQ(info.substr(0, 16), "Kelvor   1.0.0 \n");
+    const std::string firstLine = "Kelvor   " KELVOR_VERSION " \n";
+    EXPECT_EQ(info.substr(0, firstLine.size()), firstLine);
     EXPECT_NE(info.find("\n\n"), std::string::npos);
     EXPECT_NE(info.back(), '\0');
     EXPECT_FALSE(QuitPosted());
