@@ -3,7 +3,7 @@
 // compiler and by the C++ code.
 #pragma once
 
-#define IDI_KELVOR 101    // the icon: one 32 × 32 image with 16 colours
+#define IDI_KELVOR 101    // the icon: 32 × 32 with 16 colours; 16, 32, 48 and 256 smooth
 #define IDM_MENU_BAR 102  // the menu bar: seven plain items, no pop-ups
 
 #define CMD_CHOOSE_INPUT 5001   // "Eingabedatei wählen  "

@@ -68,6 +68,19 @@ class Resources(unittest.TestCase):
         self.assertEqual(found["dpiAwareness"].text.split(",")[0], "PerMonitorV2")
         self.assertEqual(found["dpiAware"].text, "true/pm")
 
+    def test_icon_sizes(self):
+        pe = pefile.PE(KELVOR)
+        group, language = resource(pe, RT_GROUP_ICON, 101)
+        self.assertEqual(language, 0x0407)
+        images = []
+        for index in range(struct.unpack_from("<H", group, 4)[0]):
+            width, height, colours, _, _, bits, _, number = struct.unpack_from("<BBBBHHIH", group, 6 + 14 * index)
+            data = resource(pe, RT_ICON, number)[0]
+            images.append((width or 256, height or 256, colours, bits, data.startswith(b"\x89PNG")))
+        # The 32 x 32 image with 16 colours first, then those of today's Windows.
+        self.assertEqual(images, [(32, 32, 16, 4, False), (16, 16, 0, 32, False), (32, 32, 0, 32, False),
+                                  (48, 48, 0, 32, False), (256, 256, 0, 32, True)])
+
 
 if __name__ == "__main__":
     KELVOR, CONVERTER = sys.argv[1:3]

@@ -245,6 +245,9 @@ std::vector<unsigned> CaptureScreen(int left, int top, int width, int height) {
     BitBlt(memory, 0, 0, width, height, screen, left, top, SRCCOPY);
     GdiFlush();
     std::vector<unsigned> pixels(static_cast<unsigned*>(bits), static_cast<unsigned*>(bits) + width * height);
+    // The fourth byte is not a colour: Wine leaves alpha there where it drew
+    // an icon with an alpha channel, which picture viewers would honour.
+    for (unsigned& pixel : pixels) pixel &= 0x00FFFFFF;
     SelectObject(memory, old);
     DeleteObject(bitmap);
     DeleteDC(memory);
