@@ -37,20 +37,20 @@ TEST_F(Shell, TheMenuBarHoldsSevenPlainGermanItems) {
     HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(102));
     ASSERT_NE(menu, nullptr);
     const std::pair<UINT, std::string> items[] = {
-        {5001, "Eingabedatei wählen  "},
-        {5002, "Ausgabedatei bestimmen  "},
-        {5003, "Optionen  "},
-        {5004, "Ausführung starten  "},
-        {5005, "  Info  "},
-        {5007, "  Ende  "},
-        {5009, "       Hilfe"},
+        {5001, "&Eingabedatei wählen  "},
+        {5002, "&Ausgabedatei bestimmen  "},
+        {5003, "&Optionen  "},
+        {5004, "Ausführung &starten  "},
+        {5005, "  &Info  "},
+        {5007, "  E&nde  "},
+        {5009, "       &Hilfe"},
     };
     ASSERT_EQ(GetMenuItemCount(menu), 7);
     for (int i = 0; i < 7; ++i) {
         char text[64] = "";
         GetMenuStringA(menu, i, text, sizeof text, MF_BYPOSITION);
         EXPECT_EQ(GetMenuItemID(menu, i), items[i].first) << i;
-        EXPECT_EQ(std::string(text), items[i].second) << i;  // Windows-1252, blanks included
+        EXPECT_EQ(std::string(text), items[i].second) << i;  // Windows-1252, blanks and access letter
         EXPECT_EQ(GetSubMenu(menu, i), nullptr) << i;
         EXPECT_EQ(
             GetMenuState(menu, i, MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED | MF_CHECKED | MF_SEPARATOR), 0u)

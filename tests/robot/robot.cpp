@@ -149,8 +149,22 @@ void ExpectExit0(Program& program) {
 }
 
 void Command(const Program& program, int identifier) {
-    Log(L"menu command " + std::to_wstring(identifier));
-    PostMessageW(program.mainWindow, WM_COMMAND, identifier, 0);
+    // The underlined letter of each item of the menu bar.
+    const struct {
+        int identifier;
+        wchar_t letter;
+    } kLetters[] = {{5001, L'E'}, {5002, L'A'}, {5003, L'O'}, {5004, L'S'}, {5005, L'I'}, {5007, L'N'}, {5009, L'H'}};
+    for (const auto& item : kLetters) {
+        if (item.identifier != identifier) continue;
+        Log(L"menu command " + std::to_wstring(identifier) + L": Alt+" + item.letter);
+        // A key with Alt held: bit 29 of the key data. The program's loop
+        // makes the character of it, and the menu bar finds its item.
+        LPARAM down = 1 | (MapVirtualKeyW(item.letter, MAPVK_VK_TO_VSC) << 16) | (1 << 29);
+        PostMessageW(program.mainWindow, WM_SYSKEYDOWN, item.letter, down);
+        PostMessageW(program.mainWindow, WM_SYSKEYUP, item.letter, down | (1u << 30) | (1u << 31));
+        return;
+    }
+    Fail(L"no menu item " + std::to_wstring(identifier));
 }
 
 Box WaitBox(const Program& program) { return WaitBoxOf(program.process.dwProcessId); }

@@ -28,7 +28,8 @@ bool Running(const Program& program);
 // Every top-level window of the class "Kelvor" that the program owns.
 int MainWindowCount(const Program& program);
 
-// Posts a menu command to the main window, as the menu bar does.
+// Gives a menu command as a keyboard user does: Alt and the item's
+// underlined letter, sent to the main window.
 void Command(const Program& program, int identifier);
 
 struct Box {

@@ -9,7 +9,7 @@
 namespace {
 
 const int kChooseInput = 5001, kChooseOutput = 5002, kOptions = 5003, kStart = 5004, kInfo = 5005,
-          kEnd = 5007;
+          kEnd = 5007, kHelp = 5009;
 
 const std::wstring kTitle = L"Konvertieren dBase -IV und -V zu dBase III";
 const std::wstring kInfoCaption = L" Programm Info";
@@ -212,7 +212,7 @@ void Info() {
 void Help() {
     Program& program = Start();
     WaitMainWindow(program);
-    Command(program, 5009);
+    Command(program, kHelp);
     Box box = WaitBoxOf(0);
     if (box.text.find(L"Kelvor.hlp") == std::wstring::npos)
         Fail(L"the help viewer did not look for Kelvor.hlp");
