@@ -19,6 +19,15 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         // Only the identifier counts, not the notification code beside it.
         if (RunMenuCommand(LOWORD(wParam))) return 0;
         break;
+    case WM_DPICHANGED: {
+        // Moved to a monitor of another resolution: take the place the
+        // system suggests for it, and paint anew at the new resolution.
+        const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+        RepaintWindow(window);
+        return 0;
+    }
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;

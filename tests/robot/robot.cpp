@@ -281,13 +281,11 @@ void WaitClient(const Program& program, RECT area, const std::vector<unsigned>& 
     Log(L"seen: " + what);
 }
 
-// A 32-bit bitmap file, rows from the top.
-void SaveWindowPicture(const Program& program, const std::wstring& path) {
-    RECT frame;
-    GetWindowRect(program.mainWindow, &frame);
-    int width = frame.right - frame.left;
-    int height = frame.bottom - frame.top;
-    std::vector<unsigned> pixels = CaptureScreen(frame.left, frame.top, width, height);
+namespace {
+
+// A 32-bit bitmap file of a rectangle of the screen, rows from the top.
+void SavePicture(int left, int top, int width, int height, const std::wstring& path) {
+    std::vector<unsigned> pixels = CaptureScreen(left, top, width, height);
     BITMAPINFOHEADER header = {sizeof header, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     BITMAPFILEHEADER file = {0x4D42, 0, 0, 0, sizeof file + sizeof header};
     file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size() * 4);
@@ -298,4 +296,16 @@ void SaveWindowPicture(const Program& program, const std::wstring& path) {
     fwrite(pixels.data(), 4, pixels.size(), out);
     fclose(out);
     Log(L"picture " + path);
+}
+
+}  // namespace
+
+void SaveWindowPicture(const Program& program, const std::wstring& path) {
+    RECT frame;
+    GetWindowRect(program.mainWindow, &frame);
+    SavePicture(frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top, path);
+}
+
+void SaveScreenPicture(const std::wstring& path) {
+    SavePicture(0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), path);
 }

@@ -63,8 +63,10 @@ std::vector<unsigned> CaptureClient(const Program& program, RECT area);
 // Waits until the rectangle shows `pixels` (equal true) or anything else.
 void WaitClient(const Program& program, RECT area, const std::vector<unsigned>& pixels, bool equal,
                 const std::wstring& what);
-// Writes the main window, frame and caption included, as a 24-bit BMP.
+// Writes the main window, frame and caption included, as a BMP.
 void SaveWindowPicture(const Program& program, const std::wstring& path);
+// Writes the whole screen as a BMP.
+void SaveScreenPicture(const std::wstring& path);
 
 // Waits up to the step timeout for `condition`.
 template <typename Condition>

@@ -1,6 +1,8 @@
-// scenarios.cpp -- robot.exe SCENARIO KELVOR_EXE FOLDER [PICTURE]: the roads a
+// scenarios.cpp -- robot.exe SCENARIO KELVOR_EXE FOLDER [PICTURES]: the roads a
 // user takes through kelvor.exe, each checked step by step. Exit code 0 when
-// every step went as expected; the steps are logged to FOLDER\robot.log.
+// every step went as expected; the steps are logged to FOLDER\robot.log. With
+// PICTURES, the whole road leaves a picture of the screen at every step there,
+// and one of the main window before the start, main-window.bmp.
 #include <cstdio>
 #include <string>
 
@@ -16,11 +18,21 @@ const std::wstring kInfoCaption = L" Programm Info";
 const std::wstring kClosing = L"--- Konvertierung wurde beendet ---";
 // A box without a caption gets the system's default title.
 const std::wstring kDefaultCaption = L"Fehler";
-std::wstring picturePath;
+std::wstring pictureFolder;
+
+void Picture(const wchar_t* name) {
+    if (!pictureFolder.empty() && name != nullptr) SaveScreenPicture(pictureFolder + L"\\" + name + L".bmp");
+}
+
+// A distance of the step list at the screen's resolution; laid out at 96 dpi.
+int Scaled(int distance) {
+    static int dpi = GetDeviceCaps(GetDC(nullptr), LOGPIXELSY);
+    return MulDiv(distance, dpi, 96);
+}
 
 // Client-area rectangles of the step list: a marker and the display below a step.
-RECT Marker(int step) { return {50, 190 + 60 * step, 66, 190 + 60 * step + 16}; }
-RECT Display(int step) { return {100, 210 + 60 * step, 740, 210 + 60 * step + 16}; }
+RECT Marker(int step) { return {Scaled(50), Scaled(190 + 60 * step), Scaled(66), Scaled(206 + 60 * step)}; }
+RECT Display(int step) { return {Scaled(100), Scaled(210 + 60 * step), Scaled(740), Scaled(226 + 60 * step)}; }
 
 void ExpectClosingBoxAndExit(Program& program) {
     Box box = ExpectBox(program, kClosing, kInfoCaption, {IDOK});
@@ -47,10 +59,12 @@ std::vector<unsigned> PaintedMarker(Program& program, int step) {
     return marker;
 }
 
-void Choose(Program& program, int command, const std::wstring& title, const std::wstring& name) {
+void Choose(Program& program, int command, const std::wstring& title, const std::wstring& name,
+            const wchar_t* picture) {
     Command(program, command);
     HWND dialog = WaitDialog(program, title);
     TypeFileName(dialog, name);
+    Picture(picture);
     PressWithoutWaiting(dialog, IDOK);
     Box box;
     if (WaitDialogClosedOrBox(program, dialog, &box)) return;
@@ -60,12 +74,12 @@ void Choose(Program& program, int command, const std::wstring& title, const std:
     if (!WaitFor([&] { return !IsWindow(dialog); })) Fail(L"the dialog stayed");
 }
 
-void ChooseInput(Program& program, const std::wstring& name) {
-    Choose(program, kChooseInput, L"Öffne Eingabedatei", folder + L"\\" + name);
+void ChooseInput(Program& program, const std::wstring& name, const wchar_t* picture = nullptr) {
+    Choose(program, kChooseInput, L"Öffne Eingabedatei", folder + L"\\" + name, picture);
 }
 
-void ChooseOutput(Program& program, const std::wstring& name) {
-    Choose(program, kChooseOutput, L"Bestimme Ausgabedatei", folder + L"\\" + name);
+void ChooseOutput(Program& program, const std::wstring& name, const wchar_t* picture = nullptr) {
+    Choose(program, kChooseOutput, L"Bestimme Ausgabedatei", folder + L"\\" + name, picture);
 }
 
 void ExpectRefusal(Program& program, const std::wstring& text) {
@@ -82,18 +96,26 @@ void WholeRoad() {
     WaitMainWindow(program);
     std::vector<unsigned> marker[4];
     for (int step = 0; step < 4; ++step) marker[step] = PaintedMarker(program, step);
-    ChooseInput(program, L"kunden.dbf");
+    Picture(L"1-start");
+    ChooseInput(program, L"kunden.dbf", L"2-input-dialog");
     WaitClient(program, Marker(0), marker[0], false, L"marker 1 cleared");
-    ChooseOutput(program, L"neu");
+    Picture(L"3-input-chosen");
+    ChooseOutput(program, L"neu", L"4-output-dialog");
     WaitClient(program, Marker(1), marker[1], false, L"marker 2 cleared");
+    Picture(L"5-output-chosen");
     Command(program, kOptions);
     Box question =
         ExpectBox(program, L"Soll eine OEMToANSI - Konvertierung erfolgen?", kTitle, {IDYES, IDNO});
+    Picture(L"6-option-question");
     Press(question.window, IDYES);
     WaitClient(program, Marker(2), marker[2], false, L"marker 3 cleared");
-    if (!picturePath.empty()) SaveWindowPicture(program, picturePath);
+    Picture(L"7-option-answered");
+    if (!pictureFolder.empty()) SaveWindowPicture(program, pictureFolder + L"\\main-window.bmp");
     Command(program, kStart);
-    ExpectClosingBoxAndExit(program);
+    Box closing = ExpectBox(program, kClosing, kInfoCaption, {IDOK});
+    Picture(L"8-closing-box");
+    Press(closing.window, IDOK);
+    ExpectExit0(program);
 }
 
 // Every message on the way to a conversion of a table without its memo file.
@@ -224,13 +246,13 @@ void Help() {
 
 int wmain(int argc, wchar_t** argv) {
     if (argc < 4) {
-        std::fwprintf(stderr, L"usage: robot.exe SCENARIO KELVOR_EXE FOLDER [PICTURE]\n");
+        std::fwprintf(stderr, L"usage: robot.exe SCENARIO KELVOR_EXE FOLDER [PICTURES]\n");
         return 2;
     }
     std::wstring scenario = argv[1];
     kelvorPath = argv[2];
     folder = argv[3];
-    if (argc > 4) picturePath = argv[4];
+    if (argc > 4) pictureFolder = argv[4];
     Log(L"scenario " + scenario);
     const struct {
         const wchar_t* name;
