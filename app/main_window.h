@@ -21,5 +21,7 @@ void AskOemToAnsi();
 // Command 5005: the information box.
 void ShowInfo();
 
-// Command 5009: the contents of "Kelvor.hlp" in the system's help viewer.
+// Command 5009: the contents of "Kelvor.hlp" in the system's help viewer
+// where that file is found; otherwise LIESMICH.txt beside the program in the
+// system's viewer for text; without that too, the help viewer as before.
 void ShowHelp();

@@ -21,3 +21,5 @@
 #define KELVOR_CLASS_NAME "Kelvor"
 // Handed without a directory to the system's help viewer.
 #define KELVOR_HELP_FILE "Kelvor.hlp"
+// The user guide beside the program, opened when no help file is found.
+#define KELVOR_GUIDE_FILE "LIESMICH.txt"

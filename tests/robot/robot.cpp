@@ -196,6 +196,24 @@ Box ExpectBox(const Program& program, const std::wstring& text, const std::wstri
     return box;
 }
 
+BOOL CALLBACK FindTitled(HWND window, LPARAM data) {
+    auto* search = reinterpret_cast<std::pair<std::wstring, HWND>*>(data);
+    if (IsWindowVisible(window) && TextOf(window).find(search->first) != std::wstring::npos) search->second = window;
+    return TRUE;
+}
+
+HWND WaitWindowTitled(const std::wstring& part) {
+    std::pair<std::wstring, HWND> search(part, nullptr);
+    if (!WaitFor([&] {
+            EnumWindows(FindTitled, reinterpret_cast<LPARAM>(&search));
+            return search.second != nullptr;
+        })) {
+        Fail(L"no window titled ..." + part + L"...");
+    }
+    Log(L"window " + TextOf(search.second));
+    return search.second;
+}
+
 void PressWithoutWaiting(HWND window, int identifier) {
     PostMessageW(window, WM_COMMAND, MAKEWPARAM(identifier, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(window, identifier)));

@@ -47,6 +47,8 @@ Box WaitBoxOf(DWORD process);
 // Waits for a box and expects its text, caption and buttons.
 Box ExpectBox(const Program& program, const std::wstring& text, const std::wstring& caption,
               const std::vector<int>& buttons);
+// Waits for a visible top-level window of any process whose title holds `part`.
+HWND WaitWindowTitled(const std::wstring& part);
 // Presses a button of a box or dialog and waits until the window is gone.
 void Press(HWND window, int identifier);
 

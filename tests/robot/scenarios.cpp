@@ -229,9 +229,22 @@ void Info() {
     End(program);
 }
 
-// Help: the system's help viewer is asked for "Kelvor.hlp", which is not
-// there; the viewer says so in a box of its own, and the program goes on.
-void Help() {
+// Help without a help file: the guide beside the program opens in the
+// system's viewer for text, and the program goes on.
+void HelpOpensGuide() {
+    Program& program = Start();
+    WaitMainWindow(program);
+    Command(program, kHelp);
+    HWND viewer = WaitWindowTitled(L"LIESMICH");
+    PostMessageW(viewer, WM_CLOSE, 0, 0);
+    if (!WaitFor([&] { return !IsWindow(viewer); })) Fail(L"the viewer stayed");
+    End(program);
+}
+
+// Help without the guide either: the system's help viewer is asked for
+// "Kelvor.hlp", which is not there; the viewer says so in a box of its own,
+// and the program goes on.
+void HelpWithoutGuide() {
     Program& program = Start();
     WaitMainWindow(program);
     Command(program, kHelp);
@@ -261,7 +274,7 @@ int wmain(int argc, wchar_t** argv) {
         {L"road", WholeRoad},          {L"messages", Messages},       {L"cancel", CancelledDialog},
         {L"guard-abort", GuardAbort},  {L"guard-retry", GuardRetry},  {L"guard-ignore", GuardIgnore},
         {L"close-box", CloseBox},      {L"end", EndCommand},          {L"info", Info},
-        {L"help", Help},
+        {L"help", HelpOpensGuide},     {L"help-without-guide", HelpWithoutGuide},
     };
     bool known = false;
     for (const auto& entry : kScenarios) {

@@ -13,6 +13,8 @@ if [ ! -f "$WINEPREFIX/.kelvor-ready" ]; then
   # Without a window manager Wine would wait 2 s whenever a window hides.
   (unset DISPLAY; "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
     </dev/null >/dev/null 2>&1 9>&-)
+  # Text files open in Notepad, as on Windows; Wine's prefix lacks that link.
+  (unset DISPLAY; "$WINE" reg add 'HKCR\.txt' /ve /d txtfile /f </dev/null >/dev/null 2>&1 9>&-)
   cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
   # A server left from the set-up, started without a display, could not
   # create windows later.
