@@ -16,7 +16,7 @@ int Smaller(int a, int b) { return a < b ? a : b; }
 UINT WindowDpi(HWND window) {
     // Looked up at run time, so that the program still starts on Windows 7.
     typedef UINT(WINAPI * DpiForWindow)(HWND);
-    static DpiForWindow dpiForWindow = reinterpret_cast<DpiForWindow>(
+    DpiForWindow dpiForWindow = reinterpret_cast<DpiForWindow>(
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
     UINT dpi = 0;
     if (dpiForWindow != nullptr) {
