@@ -325,5 +325,11 @@ void SaveWindowPicture(const Program& program, const std::wstring& path) {
 }
 
 void SaveScreenPicture(const std::wstring& path) {
+    // A window that has just opened paints its controls once its program is
+    // idle, and reaches the screen a moment later.
+    for (Program* program : started) {
+        if (Running(*program)) WaitForInputIdle(program->process.hProcess, 5000);
+    }
+    Sleep(250);
     SavePicture(0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), path);
 }
