@@ -29,8 +29,9 @@ def main():
     try:
         run(scenario, dpi, wine_run, prefix, build, pictures)
     finally:
-        if dpi:
+        if dpi:  # the copy of the prefix goes with its server and display
             subprocess.run(["sh", os.path.join(HERE, "wine", "wine-stop.sh"), prefix], timeout=120)
+            shutil.rmtree(prefix, ignore_errors=True)
 
 
 def run(scenario, dpi, wine_run, prefix, build, pictures):
