@@ -87,7 +87,8 @@ bool OpenGuide(HWND window) {
     CopyText(path + length, KELVOR_GUIDE_FILE, 0, 1);
     if (GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES) return false;
     // A result above 32 means the viewer was started.
-    return reinterpret_cast<INT_PTR>(ShellExecuteA(window, "open", path, nullptr, nullptr, SW_SHOWNORMAL)) > 32;
+    return reinterpret_cast<INT_PTR>(ShellExecuteA(window, "open", path, nullptr, nullptr, SW_SHOWNORMAL)) >
+           32;
 }
 
 }  // namespace
@@ -97,6 +98,7 @@ bool OpenGuide(HWND window) {
 void ShowHelp() {
     HWND window = static_cast<HWND>(appState.mainWindow);
     char found[MAX_PATH];
-    if (SearchPathA(nullptr, KELVOR_HELP_FILE, nullptr, MAX_PATH, found, nullptr) == 0 && OpenGuide(window)) return;
+    if (SearchPathA(nullptr, KELVOR_HELP_FILE, nullptr, MAX_PATH, found, nullptr) == 0 && OpenGuide(window))
+        return;
     WinHelpA(window, KELVOR_HELP_FILE, HELP_CONTENTS, 0);
 }

@@ -40,7 +40,8 @@ void SizeWindowForDpi(HWND window) {
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
     const RECT& work = monitor.rcWork;
-    int width = Smaller(Larger(frame.right - frame.left, ScaleToDpi(kDesignWidth, dpi)), work.right - work.left);
+    int width =
+        Smaller(Larger(frame.right - frame.left, ScaleToDpi(kDesignWidth, dpi)), work.right - work.left);
     int height =
         Smaller(Larger(frame.bottom - frame.top, ScaleToDpi(kDesignHeight, dpi)), work.bottom - work.top);
     int left = Larger(work.left, Smaller(frame.left, work.right - width));

@@ -153,7 +153,8 @@ void Command(const Program& program, int identifier) {
     const struct {
         int identifier;
         wchar_t letter;
-    } kLetters[] = {{5001, L'E'}, {5002, L'A'}, {5003, L'O'}, {5004, L'S'}, {5005, L'I'}, {5007, L'N'}, {5009, L'H'}};
+    } kLetters[] = {{5001, L'E'}, {5002, L'A'}, {5003, L'O'}, {5004, L'S'},
+                    {5005, L'I'}, {5007, L'N'}, {5009, L'H'}};
     for (const auto& item : kLetters) {
         if (item.identifier != identifier) continue;
         Log(L"menu command " + std::to_wstring(identifier) + L": Alt+" + item.letter);
@@ -198,7 +199,8 @@ Box ExpectBox(const Program& program, const std::wstring& text, const std::wstri
 
 BOOL CALLBACK FindTitled(HWND window, LPARAM data) {
     auto* search = reinterpret_cast<std::pair<std::wstring, HWND>*>(data);
-    if (IsWindowVisible(window) && TextOf(window).find(search->first) != std::wstring::npos) search->second = window;
+    if (IsWindowVisible(window) && TextOf(window).find(search->first) != std::wstring::npos)
+        search->second = window;
     return TRUE;
 }
 

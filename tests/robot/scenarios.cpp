@@ -32,7 +32,9 @@ int Scaled(int distance) {
 
 // Client-area rectangles of the step list: a marker and the display below a step.
 RECT Marker(int step) { return {Scaled(50), Scaled(190 + 60 * step), Scaled(66), Scaled(206 + 60 * step)}; }
-RECT Display(int step) { return {Scaled(100), Scaled(210 + 60 * step), Scaled(740), Scaled(226 + 60 * step)}; }
+RECT Display(int step) {
+    return {Scaled(100), Scaled(210 + 60 * step), Scaled(740), Scaled(226 + 60 * step)};
+}
 
 void ExpectClosingBoxAndExit(Program& program) {
     Box box = ExpectBox(program, kClosing, kInfoCaption, {IDOK});
@@ -271,10 +273,17 @@ int wmain(int argc, wchar_t** argv) {
         const wchar_t* name;
         void (*run)();
     } kScenarios[] = {
-        {L"road", WholeRoad},          {L"messages", Messages},       {L"cancel", CancelledDialog},
-        {L"guard-abort", GuardAbort},  {L"guard-retry", GuardRetry},  {L"guard-ignore", GuardIgnore},
-        {L"close-box", CloseBox},      {L"end", EndCommand},          {L"info", Info},
-        {L"help", HelpOpensGuide},     {L"help-without-guide", HelpWithoutGuide},
+        {L"road", WholeRoad},
+        {L"messages", Messages},
+        {L"cancel", CancelledDialog},
+        {L"guard-abort", GuardAbort},
+        {L"guard-retry", GuardRetry},
+        {L"guard-ignore", GuardIgnore},
+        {L"close-box", CloseBox},
+        {L"end", EndCommand},
+        {L"info", Info},
+        {L"help", HelpOpensGuide},
+        {L"help-without-guide", HelpWithoutGuide},
     };
     bool known = false;
     for (const auto& entry : kScenarios) {
