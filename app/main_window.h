@@ -6,8 +6,9 @@
 #include <cstdint>
 
 // Stores the window in `appState.mainWindow`, then dispatches: WM_PAINT
-// paints the step list, WM_COMMAND runs a command of the menu bar, WM_DESTROY
-// asks the loop to quit; everything else goes to DefWindowProcA.
+// paints the step list, WM_COMMAND runs a command of the menu bar,
+// WM_DPICHANGED moves the window to the suggested place and repaints it,
+// WM_DESTROY asks the loop to quit; everything else goes to DefWindowProcA.
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Runs the menu command `command`. Returns false for an identifier outside the
@@ -20,5 +21,7 @@ void AskOemToAnsi();
 // Command 5005: the information box.
 void ShowInfo();
 
-// Command 5009: the contents of "Kelvor.hlp" in the system's help viewer.
+// Command 5009: the contents of "Kelvor.hlp" in the system's help viewer
+// where that file is found; otherwise LIESMICH.txt beside the program in the
+// system's viewer for text; without that too, the help viewer as before.
 void ShowHelp();

@@ -1,7 +1,10 @@
 // shell_texts.h -- the texts the window program shows.
 #pragma once
 
-inline constexpr char kWindowTitle[] = "Konvertieren dBase -IV und -V zu dBase III";
+#include "kelvor_version.h"
+#include "resources/resource_ids.h"
+
+inline constexpr char kWindowTitle[] = KELVOR_WINDOW_TITLE;
 inline constexpr char kAlreadyRunningText[] = "Eine Kopie dieses Programms läuft bereits";
 inline constexpr char kClosingText[] = "--- Konvertierung wurde beendet ---";
 inline constexpr char kInfoCaption[] = " Programm Info";

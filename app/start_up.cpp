@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "app/shell_records.h"
 #include "app/shell_texts.h"
+#include "app/window_dpi.h"
 #include "resources/resource_ids.h"
 #include "support/app_state.h"
 #include "support/text_buffer.h"
@@ -43,6 +44,7 @@ std::uint8_t CreateMainWindow() {
         ShowMessageBox(nullptr, kNoMainWindowText, kWindowTitle, kBoxOk | kBoxIconHand);
         return 0;
     }
+    SizeWindowForDpi(window);
     ShowWindow(window, SW_SHOWNORMAL);
     UpdateWindow(window);  // the step list is painted before the first message
     return 1;

@@ -7,6 +7,8 @@
 void PaintStepList();
 
 // Draws the twelve texts of the step list into `context` with its default
-// font and colours: the heading and the step texts up to their NUL, the
-// markers one character, the displays at their full width.
-void DrawStepList(HDC context);
+// colours: the heading and the step texts up to their NUL, the markers one
+// character, the displays at their full width. Positions are those of 96
+// dpi scaled to `dpi`; at 96 dpi the text is in the context's default font,
+// elsewhere in a font of its design at the matching size.
+void DrawStepList(HDC context, UINT dpi);

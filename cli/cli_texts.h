@@ -2,6 +2,8 @@
 // own messages are in convert/messages.h.
 #pragma once
 
+#include "kelvor_version.h"
+
 inline constexpr char kUsage[] =
     "Aufruf: kelvor-convert [OPTIONEN] EINGABE AUSGABE\n"
     "        kelvor-convert [OPTIONEN] EINGABE... AUSGABEVERZEICHNIS\n"
@@ -32,6 +34,8 @@ inline constexpr char kUsage[] =
     "\n"
     "Ergebnis: 0 konvertiert, 1 abgelehnt (mindestens eine Tabelle), 2 falscher\n"
     "Aufruf, 3 konvertiert, aber Memotexte ausgelassen, 130 abgebrochen.\n";
+
+inline constexpr char kVersionLine[] = "kelvor-convert " KELVOR_VERSION "\n";
 
 // Wrong usage, after "kelvor-convert: ".
 inline constexpr char kProgramPrefix[] = "kelvor-convert: ";

@@ -14,6 +14,7 @@
 #include "cli/run_options.h"
 #include "cli/table_list.h"
 #include "convert/conversion_run.h"
+#include "kelvor_version.h"
 #include "support/app_state.h"
 
 namespace {
@@ -88,6 +89,9 @@ int main(int argc, char** argv) {
             optionsEnded = true;
         } else if (std::strcmp(argument, "--help") == 0) {
             Say(kConsoleOut, kUsage);
+            return kExitConverted;
+        } else if (std::strcmp(argument, "--version") == 0) {
+            Say(kConsoleOut, kVersionLine);
             return kExitConverted;
         } else if (std::strcmp(argument, "--oem-to-ansi") == 0) {
             options.oemToAnsi = true;

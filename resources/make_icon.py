@@ -1,11 +1,15 @@
 #!/usr/bin/python3
 """make_icon.py OUTPUT -- draws the program's icon: a table of records in the
-old layout on the left, an arrow, and the same table on the right; one
-32 x 32 image with 16 colours, 766 bytes, the same bytes on every run."""
+old layout on the left, an arrow, and the same table on the right.
+
+One design, in units of the 32 x 32 grid, drawn five times: the 32 x 32 image
+with 16 colours (766 bytes, each pixel the shape under its centre), and
+smooth 32-bit images of 16, 32 and 48 pixels and, as PNG, of 256 pixels.
+The same bytes on every run; no image library."""
 import struct
 import sys
+import zlib
 
-SIZE = 32
 # The 16 colours of the standard Windows palette, as red, green, blue.
 PALETTE = [
     (0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0), (0, 0, 128), (128, 0, 128), (0, 128, 128),
@@ -13,17 +17,17 @@ PALETTE = [
     (255, 0, 255), (0, 255, 255), (255, 255, 255),
 ]
 BLACK, OLIVE, NAVY, GREY, YELLOW, BLUE, WHITE = 0, 3, 4, 8, 11, 12, 15
-TRANSPARENT = None
+SMOOTH_SIZES = (16, 32, 48, 256)
+PNG_SIZE = 256
 
 
-def draw():
-    """Rows top to bottom of palette indices, None where the icon is clear."""
-    pixels = [[TRANSPARENT] * SIZE for _ in range(SIZE)]
+def design():
+    """The shapes, painted in order: ("box", left, top, right, bottom, colour)
+    with edges on the grid, and ("triangle", points, colour)."""
+    shapes = []
 
-    def box(left, top, right, bottom, colour):
-        for y in range(top, bottom + 1):
-            for x in range(left, right + 1):
-                pixels[y][x] = colour
+    def box(left, top, right, bottom, colour):  # the grid cells left..right, top..bottom
+        shapes.append(("box", left, top, right + 1, bottom + 1, colour))
 
     def table(left, top, header, cells):
         box(left, top, left + 11, top + 17, BLACK)           # frame
@@ -36,33 +40,130 @@ def draw():
     table(1, 3, NAVY, WHITE)
     table(20, 11, BLUE, YELLOW)
     box(13, 16, 16, 18, OLIVE)                               # the arrow's shaft
-    for i in range(4):                                       # and its head
-        box(16 + i, 13 + i, 16 + i, 21 - i, OLIVE)
+    shapes.append(("triangle", ((16, 12.5), (20.4, 17.5), (16, 22.5)), OLIVE))  # and its head
+    return shapes
+
+
+def inside(shape, x, y):
+    if shape[0] == "box":
+        _, left, top, right, bottom, _ = shape
+        return left <= x < right and top <= y < bottom
+    (x0, y0), (x1, y1), (x2, y2) = shape[1]
+    sides = [(xb - xa) * (y - ya) - (yb - ya) * (x - xa)
+             for (xa, ya), (xb, yb) in (((x0, y0), (x1, y1)), ((x1, y1), (x2, y2)), ((x2, y2), (x0, y0)))]
+    return all(side >= 0 for side in sides) or all(side <= 0 for side in sides)
+
+
+def bounds(shape):
+    if shape[0] == "box":
+        return shape[1:5]
+    xs = [point[0] for point in shape[1]]
+    ys = [point[1] for point in shape[1]]
+    return min(xs), min(ys), max(xs), max(ys)
+
+
+def palette_pixels(shapes):
+    """32 x 32 palette indices, rows from the top, None where the icon is clear."""
+    pixels = [[None] * 32 for _ in range(32)]
+    for y in range(32):
+        for x in range(32):
+            for shape in shapes:
+                if inside(shape, x + 0.5, y + 0.5):
+                    pixels[y][x] = shape[-1]
     return pixels
 
 
-def icon_bytes(pixels):
-    # Bitmap rows are stored bottom to top.
-    xor = bytearray()
+def smooth_pixels(shapes, size, samples=4):
+    """size x size (red, green, blue, alpha), rows from the top: each pixel
+    the average of samples x samples points, each the topmost shape's colour."""
+    scale = 32 / size
+    step = 1 / samples
+    pixels = []
+    for y in range(size):
+        row = []
+        for x in range(size):
+            red = green = blue = covered = 0
+            for sy in range(samples):
+                for sx in range(samples):
+                    gx = (x + (sx + 0.5) * step) * scale
+                    gy = (y + (sy + 0.5) * step) * scale
+                    colour = None
+                    for shape in shapes:
+                        left, top, right, bottom = bounds(shape)
+                        if left <= gx <= right and top <= gy <= bottom and inside(shape, gx, gy):
+                            colour = shape[-1]
+                    if colour is not None:
+                        r, g, b = PALETTE[colour]
+                        red, green, blue, covered = red + r, green + g, blue + b, covered + 1
+            if covered:
+                row.append((red // covered, green // covered, blue // covered, 255 * covered // samples**2))
+            else:
+                row.append((0, 0, 0, 0))
+        pixels.append(row)
+    return pixels
+
+
+def and_mask(rows, clear):
+    """The AND mask, rows bottom to top, each padded to 32 bits; 1 where clear."""
     mask = bytearray()
+    for row in reversed(rows):
+        bits = bytearray((len(row) + 31) // 32 * 4)
+        for x, pixel in enumerate(row):
+            if clear(pixel):
+                bits[x // 8] |= 0x80 >> (x % 8)
+        mask += bits
+    return bytes(mask)
+
+
+def palette_image(pixels):
+    xor = bytearray()
     for row in reversed(pixels):
-        for x in range(0, SIZE, 2):
+        for x in range(0, 32, 2):
             high, low = (c or 0 for c in row[x:x + 2])
             xor.append(high << 4 | low)
-        bits = 0
-        for x, colour in enumerate(row):
-            if colour is TRANSPARENT:
-                bits |= 1 << (SIZE - 1 - x)
-        mask += struct.pack(">I", bits)
-    palette = b"".join(struct.pack("<4B", blue, green, red, 0) for red, green, blue in PALETTE)
-    header = struct.pack("<IiiHHIIiiII", 40, SIZE, 2 * SIZE, 1, 4, 0, len(xor) + len(mask), 0, 0, 16, 0)
-    image = header + palette + bytes(xor) + bytes(mask)
-    directory = struct.pack("<HHH", 0, 1, 1) + struct.pack("<BBBBHHII", SIZE, SIZE, 16, 0, 1, 4, len(image), 22)
-    return directory + image
+    mask = and_mask(pixels, lambda colour: colour is None)
+    colours = b"".join(struct.pack("<4B", blue, green, red, 0) for red, green, blue in PALETTE)
+    header = struct.pack("<IiiHHIIiiII", 40, 32, 64, 1, 4, 0, len(xor) + len(mask), 0, 0, 16, 0)
+    return header + colours + bytes(xor) + mask
+
+
+def bitmap_image(pixels):
+    size = len(pixels)
+    xor = b"".join(struct.pack("<4B", b, g, r, a) for row in reversed(pixels) for r, g, b, a in row)
+    mask = and_mask(pixels, lambda pixel: pixel[3] == 0)
+    header = struct.pack("<IiiHHIIiiII", 40, size, 2 * size, 1, 32, 0, len(xor) + len(mask), 0, 0, 0, 0)
+    return header + xor + mask
+
+
+def png_image(pixels):
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+
+    size = len(pixels)
+    raw = b"".join(b"\0" + bytes(value for pixel in row for value in pixel) for row in pixels)
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0))
+            + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
+
+
+def icon_file(images):
+    """images: (size, colour count, bits per pixel, bytes); 256 is written as 0."""
+    offset = 6 + 16 * len(images)
+    directory = struct.pack("<HHH", 0, 1, len(images))
+    for size, colours, bits, data in images:
+        directory += struct.pack("<BBBBHHII", size % 256, size % 256, colours, 0, 1, bits, len(data), offset)
+        offset += len(data)
+    return directory + b"".join(image[3] for image in images)
+
+
+def icon_bytes():
+    shapes = design()
+    images = [(32, 16, 4, palette_image(palette_pixels(shapes)))]
+    for size in SMOOTH_SIZES:
+        pixels = smooth_pixels(shapes, size, 2 if size == PNG_SIZE else 4)
+        images.append((size, 0, 32, png_image(pixels) if size == PNG_SIZE else bitmap_image(pixels)))
+    return icon_file(images)
 
 
 if __name__ == "__main__":
-    data = icon_bytes(draw())
-    assert len(data) == 766, len(data)
     with open(sys.argv[1], "wb") as out:
-        out.write(data)
+        out.write(icon_bytes())

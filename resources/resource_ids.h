@@ -3,7 +3,7 @@
 // compiler and by the C++ code.
 #pragma once
 
-#define IDI_KELVOR 101    // the icon: one 32 × 32 image with 16 colours
+#define IDI_KELVOR 101    // the icon: 32 × 32 with 16 colours; 16, 32, 48 and 256 smooth
 #define IDM_MENU_BAR 102  // the menu bar: seven plain items, no pop-ups
 
 #define CMD_CHOOSE_INPUT 5001   // "Eingabedatei wählen  "
@@ -14,7 +14,12 @@
 #define CMD_END 5007            // "  Ende  "
 #define CMD_HELP 5009           // "       Hilfe"
 
+// The main window's title, also the program's description in its version
+// information.
+#define KELVOR_WINDOW_TITLE "Konvertieren dBase -IV und -V zu dBase III"
 // The window class, which is also the key of the single-instance guard.
 #define KELVOR_CLASS_NAME "Kelvor"
 // Handed without a directory to the system's help viewer.
 #define KELVOR_HELP_FILE "Kelvor.hlp"
+// The user guide beside the program, opened when no help file is found.
+#define KELVOR_GUIDE_FILE "LIESMICH.txt"

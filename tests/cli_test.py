@@ -106,6 +106,9 @@ class Converter(unittest.TestCase):
         code, out, err = run(["--help"], self.folder)
         self.assertEqual((code, err), (0, ""))
         self.assertTrue(out.startswith("Aufruf: kelvor-convert"))
+        self.assertIn("--version", out)
+        code, out, err = run(["--version"], self.folder)
+        self.assertEqual((code, out, err), (0, "kelvor-convert %s\n" % os.environ["KELVOR_VERSION"], ""))
 
     def test_a_folder_of_tables_in_one_run(self):
         """Each table on its own, in name order; the gathered report is the

@@ -1,7 +1,10 @@
 #!/usr/bin/python3
-"""gui_test.py SCENARIO WINE_RUN PREFIX WINDOWS_BUILD PICTURES -- runs one road
-of the robot through the real kelvor.exe under Wine, in a folder of the Wine
-prefix's drive C:, and checks the files it leaves there."""
+"""gui_test.py SCENARIO[@DPI] WINE_RUN PREFIX WINDOWS_BUILD PICTURES -- runs one
+road of the robot through the real kelvor.exe under Wine, in a folder of the
+Wine prefix's drive C:, and checks the files it leaves there. With @DPI, in a
+copy of the prefix whose programs are drawn at DPI dots per inch, on a
+display of their own. The whole road at 96 dpi must look as
+tests/golden/main-window.png, pixel for pixel."""
 import os
 import shutil
 import subprocess
@@ -18,6 +21,20 @@ def windows_path(unix_path):
 
 def main():
     scenario, wine_run, prefix, build, pictures = sys.argv[1:6]
+    scenario, _, dpi = scenario.partition("@")
+    if dpi:
+        base, prefix = prefix, prefix + "-" + dpi
+        subprocess.run(["sh", os.path.join(HERE, "wine", "wine-dpi.sh"), base, prefix, dpi], check=True,
+                       stdout=subprocess.DEVNULL, stdin=subprocess.DEVNULL, timeout=240)
+    try:
+        run(scenario, dpi, wine_run, prefix, build, pictures)
+    finally:
+        if dpi:  # the copy of the prefix goes with its server and display
+            subprocess.run(["sh", os.path.join(HERE, "wine", "wine-stop.sh"), prefix], timeout=120)
+            shutil.rmtree(prefix, ignore_errors=True)
+
+
+def run(scenario, dpi, wine_run, prefix, build, pictures):
     folder = os.path.join(prefix, "drive_c", "kelvor-gui", scenario)
     shutil.rmtree(folder, ignore_errors=True)
     os.makedirs(folder)
@@ -29,9 +46,11 @@ def main():
     def wine(*args):
         return subprocess.run([wine_run, prefix, *args], capture_output=True, timeout=240)
 
-    picture = windows_folder + "\\main-window.bmp"
-    result = wine(os.path.join(build, "tests", "robot.exe"), scenario,
-                  windows_path(os.path.join(build, "app", "kelvor.exe")), windows_folder, picture)
+    kelvor = windows_path(os.path.join(build, "app", "kelvor.exe"))  # with the guide beside it
+    if scenario == "help-without-guide":
+        shutil.copy(os.path.join(build, "app", "kelvor.exe"), folder)
+        kelvor = windows_folder + "\\kelvor.exe"
+    result = wine(os.path.join(build, "tests", "robot.exe"), scenario, kelvor, windows_folder, windows_folder)
     log = open(os.path.join(folder, "robot.log"), encoding="utf-8", errors="replace").read() \
         if os.path.exists(os.path.join(folder, "robot.log")) else "(no log)"
     if result.returncode != 0:
@@ -47,9 +66,15 @@ def main():
 
     if scenario == "road":
         os.makedirs(pictures, exist_ok=True)
-        png = os.path.join(pictures, "main-window.png")
+        png = os.path.join(pictures, "main-window%s.png" % ("-" + dpi if dpi else ""))
         subprocess.run(["convert", os.path.join(folder, "main-window.bmp"), png], check=True)
         print("screenshot:", png)
+        if not dpi:
+            golden = os.path.join(HERE, "golden", "main-window.png")
+            compared = subprocess.run(["compare", "-metric", "AE", png, golden, "null:"],
+                                      capture_output=True, text=True)
+            if compared.returncode != 0:
+                sys.exit("the main window differs from %s in %s pixels" % (golden, compared.stderr.strip()))
         # The same conversion by the command-line converter, to the same paths.
         window_outputs = {name: read(name) for name in ("neu.dbf", "neu.dbt", "Report.txt")}
         converted = wine(os.path.join(build, "cli", "kelvor-convert.exe"), "--oem-to-ansi",

@@ -14,6 +14,8 @@
 #include "app/shell_records.h"
 #include "app/start_up.h"
 #include "app/step_list.h"
+#include "app/window_dpi.h"
+#include "kelvor_version.h"
 #include "platform/test/platform_test.h"
 #include "support/app_state.h"
 
@@ -30,71 +32,81 @@ protected:
     }
 };
 
-TEST_F(Shell, TheMenuBarHoldsSevenPlainGermanItemsAndTheIconIsOurs) {
+TEST_F(Shell, TheMenuBarHoldsSevenPlainGermanItems) {
     ASSERT_NE(FindResourceExA(nullptr, MAKEINTRESOURCEA(4) /* RT_MENU */, MAKEINTRESOURCEA(102), kGerman),
               nullptr);
     HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(102));
     ASSERT_NE(menu, nullptr);
     const std::pair<UINT, std::string> items[] = {
-        {5001, "Eingabedatei wählen  "},
-        {5002, "Ausgabedatei bestimmen  "},
-        {5003, "Optionen  "},
-        {5004, "Ausführung starten  "},
-        {5005, "  Info  "},
-        {5007, "  Ende  "},
-        {5009, "       Hilfe"},
+        {5001, "&Eingabedatei wählen  "},
+        {5002, "&Ausgabedatei bestimmen  "},
+        {5003, "&Optionen  "},
+        {5004, "Ausführung &starten  "},
+        {5005, "  &Info  "},
+        {5007, "  E&nde  "},
+        {5009, "       &Hilfe"},
     };
     ASSERT_EQ(GetMenuItemCount(menu), 7);
     for (int i = 0; i < 7; ++i) {
         char text[64] = "";
         GetMenuStringA(menu, i, text, sizeof text, MF_BYPOSITION);
         EXPECT_EQ(GetMenuItemID(menu, i), items[i].first) << i;
-        EXPECT_EQ(std::string(text), items[i].second) << i;  // Windows-1252, blanks included
+        EXPECT_EQ(std::string(text), items[i].second) << i;  // Windows-1252, blanks and access letter
         EXPECT_EQ(GetSubMenu(menu, i), nullptr) << i;
         EXPECT_EQ(
             GetMenuState(menu, i, MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED | MF_CHECKED | MF_SEPARATOR), 0u)
             << i;
     }
     DestroyMenu(menu);
-
-    // Icon 101: one image, 32 x 32, 16 colours.
-    HRSRC group =
-        FindResourceExA(nullptr, MAKEINTRESOURCEA(14) /* RT_GROUP_ICON */, MAKEINTRESOURCEA(101), kGerman);
-    ASSERT_NE(group, nullptr);
-    const BYTE* directory = static_cast<const BYTE*>(LockResource(LoadResource(nullptr, group)));
-    EXPECT_EQ(std::vector<BYTE>(directory + 4, directory + 9), (std::vector<BYTE>{1, 0, 32, 32, 16}));
-    EXPECT_NE(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(101)), nullptr);
 }
 
 struct DrawnText {
     int x;
     int y;
     std::wstring text;
+    RECT cell = {};  // measured in the font the text was drawn with
     bool operator==(const DrawnText& other) const {
         return x == other.x && y == other.y && text == other.text;
     }
 };
 
-int CALLBACK CollectText(HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPARAM data) {
-    if (record->iType == EMR_EXTTEXTOUTW) {
+// Reads the texts of a metafile and measures each in the font the metafile
+// selected before it (the default font when none).
+struct Reader {
+    std::vector<DrawnText> texts;
+    HDC measure = CreateCompatibleDC(nullptr);
+    HFONT font = nullptr;
+};
+
+int CALLBACK ReadText(HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPARAM data) {
+    Reader& reader = *reinterpret_cast<Reader*>(data);
+    if (record->iType == EMR_EXTCREATEFONTINDIRECTW) {
+        reader.font =
+            CreateFontIndirectW(&reinterpret_cast<const EMREXTCREATEFONTINDIRECTW*>(record)->elfw.elfLogFont);
+        DeleteObject(SelectObject(reader.measure, reader.font));
+    } else if (record->iType == EMR_EXTTEXTOUTW) {
         const EMREXTTEXTOUTW* out = reinterpret_cast<const EMREXTTEXTOUTW*>(record);
-        const wchar_t* text =
-            reinterpret_cast<const wchar_t*>(reinterpret_cast<const BYTE*>(record) + out->emrtext.offString);
-        reinterpret_cast<std::vector<DrawnText>*>(data)->push_back({out->emrtext.ptlReference.x,
-                                                                    out->emrtext.ptlReference.y,
-                                                                    std::wstring(text, out->emrtext.nChars)});
+        std::wstring text(
+            reinterpret_cast<const wchar_t*>(reinterpret_cast<const BYTE*>(record) + out->emrtext.offString),
+            out->emrtext.nChars);
+        POINTL at = out->emrtext.ptlReference;
+        SIZE size = {};
+        GetTextExtentPoint32W(reader.measure, text.c_str(), static_cast<int>(text.size()), &size);
+        reader.texts.push_back({at.x, at.y, text, {at.x, at.y, at.x + size.cx, at.y + size.cy}});
     }
     return 1;
 }
 
-std::vector<DrawnText> Paint() {
+std::vector<DrawnText> Paint(UINT dpi = 96) {
     HDC metafile = CreateEnhMetaFileW(nullptr, nullptr, nullptr, nullptr);
-    DrawStepList(metafile);
+    DrawStepList(metafile, dpi);
     HENHMETAFILE drawn = CloseEnhMetaFile(metafile);
-    std::vector<DrawnText> texts;
-    EnumEnhMetaFile(nullptr, drawn, CollectText, &texts, nullptr);
+    Reader reader;
+    EnumEnhMetaFile(nullptr, drawn, ReadText, &reader, nullptr);
     DeleteEnhMetaFile(drawn);
-    return texts;
+    DeleteDC(reader.measure);
+    if (reader.font != nullptr) DeleteObject(reader.font);
+    return reader.texts;
 }
 
 TEST_F(Shell, TheStepListIsTwelveTextsAtTheirPlaces) {
@@ -122,6 +134,29 @@ TEST_F(Shell, TheStepListIsTwelveTextsAtTheirPlaces) {
     chosen[1].text = L" ";
     chosen[3].text = L"C:\\Daten\\kunden.dbf" + std::wstring(61, L' ');
     EXPECT_EQ(Paint(), chosen);
+}
+
+// At each resolution the texts keep apart, descenders included, and stay
+// inside the client area of the window the layout was made for (768 x 576 at
+// 96 dpi, its client area 760 x 530), scaled.
+TEST_F(Shell, AtEachResolutionNoTextTouchesAnother) {
+    std::memset(appState.steps.inputDisplay, 'g', 80);
+    std::memset(appState.steps.outputDisplay, 'g', 80);
+    for (UINT dpi : {96u, 120u, 144u, 192u}) {
+        std::vector<DrawnText> texts = Paint(dpi);
+        ASSERT_EQ(texts.size(), 12u);
+        RECT client = {0, 0, ScaleToDpi(760, dpi), ScaleToDpi(530, dpi)};
+        for (size_t i = 0; i < texts.size(); ++i) {
+            const RECT& bounds = texts[i].cell;
+            EXPECT_GE(bounds.bottom - bounds.top, ScaleToDpi(16, dpi) - 1) << dpi << " " << i;
+            RECT common;
+            EXPECT_TRUE(IntersectRect(&common, &bounds, &client) && EqualRect(&common, &bounds))
+                << dpi << " " << i;
+            for (size_t j = i + 1; j < texts.size(); ++j) {
+                EXPECT_FALSE(IntersectRect(&common, &bounds, &texts[j].cell)) << dpi << " " << i << " " << j;
+            }
+        }
+    }
 }
 
 class Window : public Shell {
@@ -187,7 +222,8 @@ TEST_F(Window, InfoEndAndAFailedStart) {
     EXPECT_STREQ(RecordedBoxAt(0).caption, " Programm Info");
     EXPECT_EQ(RecordedBoxAt(0).style, 0u);
     std::string info = RecordedBoxAt(0).text;
-    EXPECT_EQ(info.substr(0, 16), "Kelvor   1.0.0 \n");
+    const std::string firstLine = "Kelvor   " KELVOR_VERSION " \n";
+    EXPECT_EQ(info.substr(0, firstLine.size()), firstLine);
     EXPECT_NE(info.find("\n\n"), std::string::npos);
     EXPECT_NE(info.back(), '\0');
     EXPECT_FALSE(QuitPosted());
@@ -201,6 +237,16 @@ TEST_F(Window, InfoEndAndAFailedStart) {
 
     Send(5007);
     EXPECT_TRUE(QuitPosted());
+}
+
+TEST_F(Window, AChangedResolutionMovesTheWindowToTheSuggestedPlace) {
+    RECT suggested = {20, 30, 620, 480};
+    EXPECT_EQ(SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested)),
+              0);
+    RECT now;
+    GetWindowRect(window, &now);
+    EXPECT_TRUE(EqualRect(&now, &suggested));
+    EXPECT_EQ(RepaintCount(), 1);
 }
 
 TEST_F(Window, TheGuardAsksWhileAWindowOfTheClassExists) {

@@ -149,8 +149,23 @@ void ExpectExit0(Program& program) {
 }
 
 void Command(const Program& program, int identifier) {
-    Log(L"menu command " + std::to_wstring(identifier));
-    PostMessageW(program.mainWindow, WM_COMMAND, identifier, 0);
+    // The underlined letter of each item of the menu bar.
+    const struct {
+        int identifier;
+        wchar_t letter;
+    } kLetters[] = {{5001, L'E'}, {5002, L'A'}, {5003, L'O'}, {5004, L'S'},
+                    {5005, L'I'}, {5007, L'N'}, {5009, L'H'}};
+    for (const auto& item : kLetters) {
+        if (item.identifier != identifier) continue;
+        Log(L"menu command " + std::to_wstring(identifier) + L": Alt+" + item.letter);
+        // A key with Alt held: bit 29 of the key data. The program's loop
+        // makes the character of it, and the menu bar finds its item.
+        LPARAM down = 1 | (MapVirtualKeyW(item.letter, MAPVK_VK_TO_VSC) << 16) | (1 << 29);
+        PostMessageW(program.mainWindow, WM_SYSKEYDOWN, item.letter, down);
+        PostMessageW(program.mainWindow, WM_SYSKEYUP, item.letter, down | (1u << 30) | (1u << 31));
+        return;
+    }
+    Fail(L"no menu item " + std::to_wstring(identifier));
 }
 
 Box WaitBox(const Program& program) { return WaitBoxOf(program.process.dwProcessId); }
@@ -180,6 +195,25 @@ Box ExpectBox(const Program& program, const std::wstring& text, const std::wstri
         Fail(L"expected the box " + Describe(wanted) + L", saw " + Describe(box));
     }
     return box;
+}
+
+BOOL CALLBACK FindTitled(HWND window, LPARAM data) {
+    auto* search = reinterpret_cast<std::pair<std::wstring, HWND>*>(data);
+    if (IsWindowVisible(window) && TextOf(window).find(search->first) != std::wstring::npos)
+        search->second = window;
+    return TRUE;
+}
+
+HWND WaitWindowTitled(const std::wstring& part) {
+    std::pair<std::wstring, HWND> search(part, nullptr);
+    if (!WaitFor([&] {
+            EnumWindows(FindTitled, reinterpret_cast<LPARAM>(&search));
+            return search.second != nullptr;
+        })) {
+        Fail(L"no window titled ..." + part + L"...");
+    }
+    Log(L"window " + TextOf(search.second));
+    return search.second;
 }
 
 void PressWithoutWaiting(HWND window, int identifier) {
@@ -245,6 +279,9 @@ std::vector<unsigned> CaptureScreen(int left, int top, int width, int height) {
     BitBlt(memory, 0, 0, width, height, screen, left, top, SRCCOPY);
     GdiFlush();
     std::vector<unsigned> pixels(static_cast<unsigned*>(bits), static_cast<unsigned*>(bits) + width * height);
+    // The fourth byte is not a colour: Wine leaves alpha there where it drew
+    // an icon with an alpha channel, which picture viewers would honour.
+    for (unsigned& pixel : pixels) pixel &= 0x00FFFFFF;
     SelectObject(memory, old);
     DeleteObject(bitmap);
     DeleteDC(memory);
@@ -264,13 +301,11 @@ void WaitClient(const Program& program, RECT area, const std::vector<unsigned>& 
     Log(L"seen: " + what);
 }
 
-// A 32-bit bitmap file, rows from the top.
-void SaveWindowPicture(const Program& program, const std::wstring& path) {
-    RECT frame;
-    GetWindowRect(program.mainWindow, &frame);
-    int width = frame.right - frame.left;
-    int height = frame.bottom - frame.top;
-    std::vector<unsigned> pixels = CaptureScreen(frame.left, frame.top, width, height);
+namespace {
+
+// A 32-bit bitmap file of a rectangle of the screen, rows from the top.
+void SavePicture(int left, int top, int width, int height, const std::wstring& path) {
+    std::vector<unsigned> pixels = CaptureScreen(left, top, width, height);
     BITMAPINFOHEADER header = {sizeof header, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     BITMAPFILEHEADER file = {0x4D42, 0, 0, 0, sizeof file + sizeof header};
     file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size() * 4);
@@ -281,4 +316,22 @@ void SaveWindowPicture(const Program& program, const std::wstring& path) {
     fwrite(pixels.data(), 4, pixels.size(), out);
     fclose(out);
     Log(L"picture " + path);
+}
+
+}  // namespace
+
+void SaveWindowPicture(const Program& program, const std::wstring& path) {
+    RECT frame;
+    GetWindowRect(program.mainWindow, &frame);
+    SavePicture(frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top, path);
+}
+
+void SaveScreenPicture(const std::wstring& path) {
+    // A window that has just opened paints its controls once its program is
+    // idle, and reaches the screen a moment later.
+    for (Program* program : started) {
+        if (Running(*program)) WaitForInputIdle(program->process.hProcess, 5000);
+    }
+    Sleep(250);
+    SavePicture(0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), path);
 }

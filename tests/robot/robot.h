@@ -28,7 +28,8 @@ bool Running(const Program& program);
 // Every top-level window of the class "Kelvor" that the program owns.
 int MainWindowCount(const Program& program);
 
-// Posts a menu command to the main window, as the menu bar does.
+// Gives a menu command as a keyboard user does: Alt and the item's
+// underlined letter, sent to the main window.
 void Command(const Program& program, int identifier);
 
 struct Box {
@@ -46,6 +47,8 @@ Box WaitBoxOf(DWORD process);
 // Waits for a box and expects its text, caption and buttons.
 Box ExpectBox(const Program& program, const std::wstring& text, const std::wstring& caption,
               const std::vector<int>& buttons);
+// Waits for a visible top-level window of any process whose title holds `part`.
+HWND WaitWindowTitled(const std::wstring& part);
 // Presses a button of a box or dialog and waits until the window is gone.
 void Press(HWND window, int identifier);
 
@@ -62,8 +65,10 @@ std::vector<unsigned> CaptureClient(const Program& program, RECT area);
 // Waits until the rectangle shows `pixels` (equal true) or anything else.
 void WaitClient(const Program& program, RECT area, const std::vector<unsigned>& pixels, bool equal,
                 const std::wstring& what);
-// Writes the main window, frame and caption included, as a 24-bit BMP.
+// Writes the main window, frame and caption included, as a BMP.
 void SaveWindowPicture(const Program& program, const std::wstring& path);
+// Writes the whole screen as a BMP.
+void SaveScreenPicture(const std::wstring& path);
 
 // Waits up to the step timeout for `condition`.
 template <typename Condition>

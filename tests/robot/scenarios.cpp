@@ -1,6 +1,8 @@
-// scenarios.cpp -- robot.exe SCENARIO KELVOR_EXE FOLDER [PICTURE]: the roads a
+// scenarios.cpp -- robot.exe SCENARIO KELVOR_EXE FOLDER [PICTURES]: the roads a
 // user takes through kelvor.exe, each checked step by step. Exit code 0 when
-// every step went as expected; the steps are logged to FOLDER\robot.log.
+// every step went as expected; the steps are logged to FOLDER\robot.log. With
+// PICTURES, the whole road leaves a picture of the screen at every step there,
+// and one of the main window before the start, main-window.bmp.
 #include <cstdio>
 #include <string>
 
@@ -9,18 +11,30 @@
 namespace {
 
 const int kChooseInput = 5001, kChooseOutput = 5002, kOptions = 5003, kStart = 5004, kInfo = 5005,
-          kEnd = 5007;
+          kEnd = 5007, kHelp = 5009;
 
 const std::wstring kTitle = L"Konvertieren dBase -IV und -V zu dBase III";
 const std::wstring kInfoCaption = L" Programm Info";
 const std::wstring kClosing = L"--- Konvertierung wurde beendet ---";
 // A box without a caption gets the system's default title.
 const std::wstring kDefaultCaption = L"Fehler";
-std::wstring picturePath;
+std::wstring pictureFolder;
+
+void Picture(const wchar_t* name) {
+    if (!pictureFolder.empty() && name != nullptr) SaveScreenPicture(pictureFolder + L"\\" + name + L".bmp");
+}
+
+// A distance of the step list at the screen's resolution; laid out at 96 dpi.
+int Scaled(int distance) {
+    static int dpi = GetDeviceCaps(GetDC(nullptr), LOGPIXELSY);
+    return MulDiv(distance, dpi, 96);
+}
 
 // Client-area rectangles of the step list: a marker and the display below a step.
-RECT Marker(int step) { return {50, 190 + 60 * step, 66, 190 + 60 * step + 16}; }
-RECT Display(int step) { return {100, 210 + 60 * step, 740, 210 + 60 * step + 16}; }
+RECT Marker(int step) { return {Scaled(50), Scaled(190 + 60 * step), Scaled(66), Scaled(206 + 60 * step)}; }
+RECT Display(int step) {
+    return {Scaled(100), Scaled(210 + 60 * step), Scaled(740), Scaled(226 + 60 * step)};
+}
 
 void ExpectClosingBoxAndExit(Program& program) {
     Box box = ExpectBox(program, kClosing, kInfoCaption, {IDOK});
@@ -47,10 +61,12 @@ std::vector<unsigned> PaintedMarker(Program& program, int step) {
     return marker;
 }
 
-void Choose(Program& program, int command, const std::wstring& title, const std::wstring& name) {
+void Choose(Program& program, int command, const std::wstring& title, const std::wstring& name,
+            const wchar_t* picture) {
     Command(program, command);
     HWND dialog = WaitDialog(program, title);
     TypeFileName(dialog, name);
+    Picture(picture);
     PressWithoutWaiting(dialog, IDOK);
     Box box;
     if (WaitDialogClosedOrBox(program, dialog, &box)) return;
@@ -60,12 +76,12 @@ void Choose(Program& program, int command, const std::wstring& title, const std:
     if (!WaitFor([&] { return !IsWindow(dialog); })) Fail(L"the dialog stayed");
 }
 
-void ChooseInput(Program& program, const std::wstring& name) {
-    Choose(program, kChooseInput, L"Öffne Eingabedatei", folder + L"\\" + name);
+void ChooseInput(Program& program, const std::wstring& name, const wchar_t* picture = nullptr) {
+    Choose(program, kChooseInput, L"Öffne Eingabedatei", folder + L"\\" + name, picture);
 }
 
-void ChooseOutput(Program& program, const std::wstring& name) {
-    Choose(program, kChooseOutput, L"Bestimme Ausgabedatei", folder + L"\\" + name);
+void ChooseOutput(Program& program, const std::wstring& name, const wchar_t* picture = nullptr) {
+    Choose(program, kChooseOutput, L"Bestimme Ausgabedatei", folder + L"\\" + name, picture);
 }
 
 void ExpectRefusal(Program& program, const std::wstring& text) {
@@ -82,18 +98,26 @@ void WholeRoad() {
     WaitMainWindow(program);
     std::vector<unsigned> marker[4];
     for (int step = 0; step < 4; ++step) marker[step] = PaintedMarker(program, step);
-    ChooseInput(program, L"kunden.dbf");
+    Picture(L"1-start");
+    ChooseInput(program, L"kunden.dbf", L"2-input-dialog");
     WaitClient(program, Marker(0), marker[0], false, L"marker 1 cleared");
-    ChooseOutput(program, L"neu");
+    Picture(L"3-input-chosen");
+    ChooseOutput(program, L"neu", L"4-output-dialog");
     WaitClient(program, Marker(1), marker[1], false, L"marker 2 cleared");
+    Picture(L"5-output-chosen");
     Command(program, kOptions);
     Box question =
         ExpectBox(program, L"Soll eine OEMToANSI - Konvertierung erfolgen?", kTitle, {IDYES, IDNO});
+    Picture(L"6-option-question");
     Press(question.window, IDYES);
     WaitClient(program, Marker(2), marker[2], false, L"marker 3 cleared");
-    if (!picturePath.empty()) SaveWindowPicture(program, picturePath);
+    Picture(L"7-option-answered");
+    if (!pictureFolder.empty()) SaveWindowPicture(program, pictureFolder + L"\\main-window.bmp");
     Command(program, kStart);
-    ExpectClosingBoxAndExit(program);
+    Box closing = ExpectBox(program, kClosing, kInfoCaption, {IDOK});
+    Picture(L"8-closing-box");
+    Press(closing.window, IDOK);
+    ExpectExit0(program);
 }
 
 // Every message on the way to a conversion of a table without its memo file.
@@ -207,12 +231,25 @@ void Info() {
     End(program);
 }
 
-// Help: the system's help viewer is asked for "Kelvor.hlp", which is not
-// there; the viewer says so in a box of its own, and the program goes on.
-void Help() {
+// Help without a help file: the guide beside the program opens in the
+// system's viewer for text, and the program goes on.
+void HelpOpensGuide() {
     Program& program = Start();
     WaitMainWindow(program);
-    Command(program, 5009);
+    Command(program, kHelp);
+    HWND viewer = WaitWindowTitled(L"LIESMICH");
+    PostMessageW(viewer, WM_CLOSE, 0, 0);
+    if (!WaitFor([&] { return !IsWindow(viewer); })) Fail(L"the viewer stayed");
+    End(program);
+}
+
+// Help without the guide either: the system's help viewer is asked for
+// "Kelvor.hlp", which is not there; the viewer says so in a box of its own,
+// and the program goes on.
+void HelpWithoutGuide() {
+    Program& program = Start();
+    WaitMainWindow(program);
+    Command(program, kHelp);
     Box box = WaitBoxOf(0);
     if (box.text.find(L"Kelvor.hlp") == std::wstring::npos)
         Fail(L"the help viewer did not look for Kelvor.hlp");
@@ -224,22 +261,29 @@ void Help() {
 
 int wmain(int argc, wchar_t** argv) {
     if (argc < 4) {
-        std::fwprintf(stderr, L"usage: robot.exe SCENARIO KELVOR_EXE FOLDER [PICTURE]\n");
+        std::fwprintf(stderr, L"usage: robot.exe SCENARIO KELVOR_EXE FOLDER [PICTURES]\n");
         return 2;
     }
     std::wstring scenario = argv[1];
     kelvorPath = argv[2];
     folder = argv[3];
-    if (argc > 4) picturePath = argv[4];
+    if (argc > 4) pictureFolder = argv[4];
     Log(L"scenario " + scenario);
     const struct {
         const wchar_t* name;
         void (*run)();
     } kScenarios[] = {
-        {L"road", WholeRoad},          {L"messages", Messages},       {L"cancel", CancelledDialog},
-        {L"guard-abort", GuardAbort},  {L"guard-retry", GuardRetry},  {L"guard-ignore", GuardIgnore},
-        {L"close-box", CloseBox},      {L"end", EndCommand},          {L"info", Info},
-        {L"help", Help},
+        {L"road", WholeRoad},
+        {L"messages", Messages},
+        {L"cancel", CancelledDialog},
+        {L"guard-abort", GuardAbort},
+        {L"guard-retry", GuardRetry},
+        {L"guard-ignore", GuardIgnore},
+        {L"close-box", CloseBox},
+        {L"end", EndCommand},
+        {L"info", Info},
+        {L"help", HelpOpensGuide},
+        {L"help-without-guide", HelpWithoutGuide},
     };
     bool known = false;
     for (const auto& entry : kScenarios) {

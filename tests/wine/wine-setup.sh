@@ -1,6 +1,7 @@
 #!/bin/sh
 # wine-setup.sh PREFIX -- before the Windows tests: the prefix, a virtual
-# display of their own and one Wine server that stays for the whole run.
+# display of their own (KELVOR_SCREEN pixels, 1024x768 unless set) and one
+# Wine server that stays for the whole run.
 set -eu
 here=$(dirname "$0")
 sh "$here/wine-prefix.sh" "$1"
@@ -22,7 +23,7 @@ if [ ! -f "$WINEPREFIX.display" ]; then
   fifo="$WINEPREFIX.displayfd"
   rm -f "$fifo"
   mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" </dev/null >/dev/null 2>&1 9>&- &
+  Xvfb -displayfd 3 -screen 0 "${KELVOR_SCREEN:-1024x768}x24" -nolisten tcp 3>"$fifo" </dev/null >/dev/null 2>&1 9>&- &
   echo $! >"$WINEPREFIX.xvfb"
   read -r number <"$fifo"
   rm -f "$fifo"
