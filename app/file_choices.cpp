@@ -1,7 +1,6 @@
 // file_choices.cpp -- the step list and the derived paths after a file dialog.
 #include "app/file_choices.h"
 
-#include "app/derived_paths.h"
 #include "support/app_state.h"
 #include "support/text_buffer.h"
 
@@ -24,11 +23,11 @@ void ShowPathInDisplay(const char* path, char* display) {
     CopyText(display + kCutMarkLength, path + length - tail, tail, 0);
 }
 
-// One step of the two: its path, the display below it, its memo path and its marker.
-static void AcceptChoice(bool chosen, char* path, char* display, char* memoPath, char* marker) {
+// One step of the two: its path, the display below it and its marker. The
+// memo and report paths are derived when the conversion starts.
+static void AcceptChoice(bool chosen, char* path, char* display, char* marker) {
     if (chosen) {
         ShowPathInDisplay(path, display);
-        DeriveMemoPath(path, memoPath);
         *marker = ' ';
     } else {
         FillBytes(display, kDisplayWidth, ' ');
@@ -39,12 +38,9 @@ static void AcceptChoice(bool chosen, char* path, char* display, char* memoPath,
 }
 
 void AcceptInputChoice(bool chosen) {
-    AcceptChoice(chosen, appState.inputPath, appState.steps.inputDisplay, appState.inputMemoPath,
-                 &appState.steps.marker1);
+    AcceptChoice(chosen, appState.inputPath, appState.steps.inputDisplay, &appState.steps.marker1);
 }
 
 void AcceptOutputChoice(bool chosen) {
-    AcceptChoice(chosen, appState.outputPath, appState.steps.outputDisplay, appState.outputMemoPath,
-                 &appState.steps.marker2);
-    if (chosen) DeriveReportPath();
+    AcceptChoice(chosen, appState.outputPath, appState.steps.outputDisplay, &appState.steps.marker2);
 }

@@ -11,12 +11,10 @@
 // name stays visible.
 void ShowPathInDisplay(const char* path, char* display);
 
-// After the open dialog: with a choice, `inputPath` is shown under step 1,
-// its memo path derived and the marker cleared; without one, `inputPath` is
-// emptied, the display blanked and the marker set to ">" (the derived path
-// stays). A repaint is asked for either way.
+// After the open dialog: with a choice, `inputPath` is shown under step 1
+// and the marker cleared; without one, `inputPath` is emptied, the display
+// blanked and the marker set to ">". A repaint is asked for either way.
 void AcceptInputChoice(bool chosen);
 
-// The same for the save dialog, `outputPath` and step 2; a choice also
-// derives the report path.
+// The same for the save dialog, `outputPath` and step 2.
 void AcceptOutputChoice(bool chosen);

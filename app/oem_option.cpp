@@ -1,12 +1,12 @@
-// oem_option.cpp -- SetOemToAnsi: the option and its two displays change together.
+// oem_option.cpp -- SetOemToAnsi: the option and its display change together.
 #include "app/oem_option.h"
 
+#include "convert/messages.h"
 #include "support/app_state.h"
 #include "support/text_buffer.h"
 
 void SetOemToAnsi(bool on) {
-    const char* shown = on ? "ja  " : "nein";
-    CopyText(appState.steps.optionDisplay, shown, 4, 0);
-    CopyText(appState.report.optionLine + sizeof appState.report.optionLine - 5, shown, 4, 0);
+    CopyText(appState.steps.optionDisplay, on ? kOptionOn : kOptionOff, sizeof appState.steps.optionDisplay,
+             0);
     appState.oemToAnsi = on ? 1 : 0;
 }

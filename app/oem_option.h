@@ -2,6 +2,5 @@
 #pragma once
 
 // Sets `oemToAnsi` to 1 or 0 and writes "ja  " or "nein" over the option
-// display of the step list and the last four characters of the report's
-// option line.
+// display of the step list; the report's option line says the same.
 void SetOemToAnsi(bool on);

@@ -5,6 +5,15 @@
 #include "resources/resource_ids.h"
 
 inline constexpr char kWindowTitle[] = KELVOR_WINDOW_TITLE;
+
+// The step list of the main window.
+inline constexpr char kStepHeading[] = "Folgende Schritte sind auszuführen:";
+inline constexpr char kStep1Text[] = "1. Eingabedatei wählen";
+inline constexpr char kStep2Text[] = "2. Ausgabedatei bestimmen";
+inline constexpr char kStep3Text[] = "3. Optionen";
+inline constexpr char kStep4Text[] = "4. Ausführung starten";
+
+// The boxes.
 inline constexpr char kAlreadyRunningText[] = "Eine Kopie dieses Programms läuft bereits";
 inline constexpr char kClosingText[] = "--- Konvertierung wurde beendet ---";
 inline constexpr char kInfoCaption[] = " Programm Info";

@@ -2,6 +2,7 @@
 #include "app/step_list.h"
 
 #include "app/shell_records.h"
+#include "app/shell_texts.h"
 #include "app/window_dpi.h"
 #include "support/app_state.h"
 #include "support/text_buffer.h"
@@ -60,16 +61,16 @@ void DrawStepList(HDC context, UINT dpi) {
     HGDIOBJ defaultFont = ownFont ? SelectObject(context, font) : nullptr;
 
     const StepList& steps = appState.steps;
-    PutText(context, dpi, kHeadingX, kHeadingY, steps.heading, LengthUntil(steps.heading, 0, '\0'));
-    DrawStep(context, dpi, 0, &steps.marker1, steps.step1);
+    PutText(context, dpi, kHeadingX, kHeadingY, kStepHeading, LengthUntil(kStepHeading, 0, '\0'));
+    DrawStep(context, dpi, 0, &steps.marker1, kStep1Text);
     PutText(context, dpi, kDisplayX, kFirstStepY + kDisplayBelow, steps.inputDisplay, kDisplayWidth);
-    DrawStep(context, dpi, 1, &steps.marker2, steps.step2);
+    DrawStep(context, dpi, 1, &steps.marker2, kStep2Text);
     PutText(context, dpi, kDisplayX, kFirstStepY + kStepSpacing + kDisplayBelow, steps.outputDisplay,
             kDisplayWidth);
-    DrawStep(context, dpi, 2, &steps.marker3, steps.step3);
+    DrawStep(context, dpi, 2, &steps.marker3, kStep3Text);
     PutText(context, dpi, kDisplayX, kFirstStepY + 2 * kStepSpacing + kDisplayBelow, steps.optionDisplay,
             sizeof steps.optionDisplay);
-    DrawStep(context, dpi, 3, &steps.marker4, steps.step4);
+    DrawStep(context, dpi, 3, &steps.marker4, kStep4Text);
 
     if (ownFont) {
         SelectObject(context, defaultFont);

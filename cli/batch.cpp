@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "app/derived_paths.h"
+#include "convert/run_paths.h"
 #include "cli/cli_texts.h"
 #include "cli/console_lines.h"
 #include "cli/table_list.h"
@@ -31,8 +31,8 @@ bool DropTableReport(std::uint64_t length) {
     return FileTruncate(gathered, length) && FileSeek(gathered, length);
 }
 
-// The input and output paths of table `index` and the paths derived from them.
-bool ChooseTable(std::uint32_t index, const char* folder, const char* reportPath) {
+// The input and output paths of table `index`; the run derives the others.
+bool ChooseTable(std::uint32_t index, const char* folder) {
     const char* input = tableList.paths[index];
     CopyText(appState.inputPath, input, 0, 1);
     const char* name = input + FileNameStart(input);
@@ -45,9 +45,6 @@ bool ChooseTable(std::uint32_t index, const char* folder, const char* reportPath
     }
     CopyText(appState.outputPath, folder, 0, 1);
     CopyText(appState.outputPath + folderLength, name, 0, 1);
-    DeriveMemoPath(appState.inputPath, appState.inputMemoPath);
-    DeriveMemoPath(appState.outputPath, appState.outputMemoPath);
-    CopyText(appState.reportPath, reportPath, 0, 1);
     appState.reportSink = gathered;
     return true;
 }
@@ -115,7 +112,7 @@ int ConvertTables(const char* outputFolder, const RunOptions& options) {
         std::uint64_t reportsLength = 0;
         reportWhole = FileSize(gathered, &reportsLength) && reportWhole;
         PrepareRun(options);
-        bool converted = ChooseTable(index, folder, reportPath) && ConversionRun() == 1;
+        bool converted = ChooseTable(index, folder) && ConversionRun() == 1;
         if (InterruptRequested()) {
             EndRun(nullptr);
             return kExitInterrupted;

@@ -7,7 +7,7 @@
 // button) otherwise.
 #include <cstring>
 
-#include "app/derived_paths.h"
+#include "convert/run_paths.h"
 #include "cli/batch.h"
 #include "cli/cli_texts.h"
 #include "cli/console_lines.h"
@@ -49,9 +49,6 @@ int ConvertOneTable(const char* input, const char* output, const RunOptions& opt
     // What the dialogs give the window program: full paths and their derived names.
     if (!FullPath(input, appState.inputPath, kPathSize)) return Refused(kInputPathTooLongText, input);
     if (!FullPath(output, appState.outputPath, kPathSize)) return Refused(kOutputPathTooLongText, output);
-    DeriveMemoPath(appState.inputPath, appState.inputMemoPath);
-    DeriveMemoPath(appState.outputPath, appState.outputMemoPath);
-    DeriveReportPath();
     if (ConversionRun() != 1) return InterruptRequested() ? kExitInterrupted : kExitRefused;
     SayWritten(kWrittenTableLabel, appState.outputPath);
     if (appState.memoFileWritten == 1) SayWritten(kWrittenMemoLabel, appState.outputMemoPath);
@@ -89,10 +86,10 @@ int main(int argc, char** argv) {
             optionsEnded = true;
         } else if (std::strcmp(argument, "--help") == 0) {
             Say(kConsoleOut, kUsage);
-            return kExitConverted;
+            return kExitInformation;
         } else if (std::strcmp(argument, "--version") == 0) {
             Say(kConsoleOut, kVersionLine);
-            return kExitConverted;
+            return kExitInformation;
         } else if (std::strcmp(argument, "--oem-to-ansi") == 0) {
             options.oemToAnsi = true;
         } else if (std::strcmp(argument, "--ignore-memos") == 0) {

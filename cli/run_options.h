@@ -16,6 +16,7 @@ void PrepareRun(const RunOptions& options);
 
 // The converter's exit status.
 const int kExitConverted = 0;
+const int kExitInformation = 0;    // --help and --version: nothing to convert, nothing wrong
 const int kExitRefused = 1;        // a table, or the run, was refused
 const int kExitUsage = 2;          // wrong arguments
 const int kExitSkipped = 3;        // converted, with damaged memo texts left out

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "app/derived_paths.h"
+#include "convert/run_paths.h"
 #include "cli/cli_texts.h"
 #include "cli/console_lines.h"
 #include "support/text_buffer.h"
@@ -14,7 +14,6 @@ TableList tableList;
 namespace {
 
 const char kTableEnding[] = ".dbf";
-const char kReportFile[] = "Report.txt";
 
 const char* NameOf(std::uint32_t index) {
     return tableList.paths[index] + FileNameStart(tableList.paths[index]);
@@ -127,11 +126,11 @@ std::uint8_t CheckOutputNames() {
     char memoB[kPathSize];
     for (std::uint32_t a = 0; a < tableList.count; ++a) {
         DeriveMemoPath(NameOf(a), memoA);
-        if (SameName(NameOf(a), kReportFile) || SameName(memoA, kReportFile)) {
+        if (SameName(NameOf(a), kReportFileName) || SameName(memoA, kReportFileName)) {
             Say(kConsoleError, kReportNameTakenStartText);
             SayPath(kConsoleError, tableList.paths[a]);
             Say(kConsoleError, kReportNameTakenText);
-            return Refuse("", kReportFile);
+            return Refuse("", kReportFileName);
         }
         for (std::uint32_t b = a + 1; b < tableList.count; ++b) {
             DeriveMemoPath(NameOf(b), memoB);

@@ -3,10 +3,12 @@
 
 #include "convert/distinct_files.h"
 #include "convert/header_analysis.h"
+#include "convert/memo_transfer.h"
 #include "convert/messages.h"
 #include "convert/output_files.h"
 #include "convert/record_copy.h"
 #include "convert/refusal.h"
+#include "convert/run_paths.h"
 #include "support/app_state.h"
 #include "support/text_buffer.h"
 
@@ -45,8 +47,6 @@ std::uint8_t WriteOutputs() {
     if (!tableRead) return Refuse(kInputReadFailedText);
     if (!tableWritten) return Refuse(kOutputWriteFailedText);
     if (!memoRead) return Refuse(kMemoReadFailedText);
-    // The first block of the memo file is completed last: only now is the
-    // number of blocks known.
     if (appState.outputMemo != kNoFile && FinishOutputMemo() == 0) return 0;
     return 1;
 }
@@ -56,8 +56,7 @@ std::uint8_t WriteOutputs() {
 std::uint8_t ConversionRun() {
     if (appState.inputPath[0] == '\0') return Refuse(kNoInputText);
     if (appState.outputPath[0] == '\0') return Refuse(kNoOutputText);
-    if (CheckDistinctTables() == 0) return 0;
-    if (appState.reportPath[0] == '\0') return Refuse(kReportPathTooLongText);
+    if (CheckDistinctTables() == 0 || DeriveRunPaths() == 0) return 0;
 
     StartRun();
     std::uint8_t carriedOut = AnalyseHeader() == 1 ? WriteOutputs() : 0;

@@ -54,7 +54,8 @@ std::uint8_t CheckRunFiles(bool memoFiles) {
     }
     // An output is moved over what stands at its place: that must be a file.
     for (int a = 0; a < count; ++a) {
-        if (files[a].output && files[a].exists && !files[a].identity.regular) return RefuseNoFile(files[a].name);
+        if (files[a].output && files[a].exists && !files[a].identity.regular)
+            return RefuseNoFile(files[a].name);
     }
     return 1;
 }

@@ -11,63 +11,34 @@
 #include "convert/table_check.h"
 #include "convert/table_layout.h"
 #include "support/app_state.h"
-#include "support/byte_order.h"
 #include "support/text_buffer.h"
 
 namespace {
 
-unsigned char* Descriptor(std::uint32_t index) {
-    return appState.tableBuffer + kTableHeaderSize + kDescriptorSize * index;
-}
-
-// The number of descriptors: those before the first slot that begins with
-// the terminator. Without a terminator, as many as the header length has
-// room for.
-std::uint32_t CountFields() {
-    std::uint32_t slots = (appState.headerLength - 1u) / kDescriptorSize - 1;
-    std::uint32_t last = slots < kMaxFields ? slots : kMaxFields;
-    for (std::uint32_t i = 0; i <= last; ++i) {
-        if (Descriptor(i)[0] == kHeaderTerminator) return i;
-    }
-    return slots;
-}
+unsigned char* Descriptor(std::uint32_t index) { return DescriptorAt(appState.tableBuffer, index); }
 
 // Reads the header into tableBuffer and checks it; 1 when it is a table.
 std::uint8_t ReadHeader() {
     unsigned char* header = appState.tableBuffer;
-    if (!FileRead(appState.inputTable, header, kFirstHeaderRead, &appState.bytesDone)) {
+    std::uint64_t fileSize = 0;
+    if (!FileRead(appState.inputTable, header, kFirstHeaderRead, &appState.bytesDone) ||
+        !FileSize(appState.inputTable, &fileSize)) {
         return Refuse(kInputReadFailedText);
     }
-    std::uint64_t fileSize = 0;
-    if (!FileSize(appState.inputTable, &fileSize)) return Refuse(kInputReadFailedText);
-    if (fileSize < kTableHeaderSize || appState.bytesDone < kFirstHeaderRead) {
-        return RefuseInvalidTable(kTooShortForHeaderText);
-    }
-    std::uint8_t version = header[kVersionOffset];
-    if (version == kVersionLevel7 || version == kVersionLevel7Memo) return RefuseInvalidTable(kLevel7Text);
-    appState.dbase3Memo = version == kVersionDbase3Memo ? 1 : 0;
-    appState.recordCount = ReadU32LE(header + kRecordCountOffset);
-    appState.headerLength = ReadU16LE(header + kHeaderLengthOffset);
-    appState.recordLength = ReadU16LE(header + kRecordLengthOffset);
-    if (appState.headerLength < kMinHeaderLength) return RefuseInvalidTable(kBadFieldCountText);
-    if (appState.headerLength > kTableBufferSize) return RefuseInvalidTable(kHeaderTooLongText);
-    if (fileSize < appState.headerLength) return RefuseInvalidTable(kTooShortForHeaderText);
+    if (appState.bytesDone < kFirstHeaderRead) return RefuseInvalidTable(kTooShortForHeaderText);
+    if (CheckHeaderStart(fileSize) == 0) return 0;
     std::uint32_t rest = appState.headerLength - kFirstHeaderRead;
     if (!FileRead(appState.inputTable, header + kFirstHeaderRead, rest, &appState.bytesDone)) {
         return Refuse(kInputReadFailedText);
     }
     if (appState.bytesDone != rest) return RefuseInvalidTable(kTooShortForHeaderText);
     appState.inputCodePage = header[kCodePageOffset];
-    appState.fieldCount = CountFields();
-    if (appState.fieldCount < 1 || appState.fieldCount > kMaxFields) {
-        return RefuseInvalidTable(kBadFieldCountText);
-    }
     return CheckTableHeader(fileSize);
 }
 
 bool HasMemoFields() {
     for (std::uint32_t i = 0; i < appState.fieldCount; ++i) {
-        if ((Descriptor(i)[kTypeOffset] & 0xDF) == 'M') return true;
+        if (TypeLetter(Descriptor(i)) == 'M') return true;
     }
     return false;
 }
@@ -77,7 +48,6 @@ bool HasMemoFields() {
 // asked later whether to go on without the memo texts. One that is there but
 // cannot be used stops the run, whatever the answer would be.
 std::uint8_t OpenInputMemo() {
-    if (appState.inputMemoPath[0] == '\0') return Refuse(kInputMemoPathTooLongText);
     if (!ResolveNameCase(appState.inputMemoPath)) return Refuse(kMemoNamesAmbiguousText);
     FileProblem problem;
     appState.inputMemo = FileOpenRead(appState.inputMemoPath, &problem);
@@ -85,7 +55,6 @@ std::uint8_t OpenInputMemo() {
         if (problem == kFileMissing) return 1;
         return problem == kFileNotRegular ? RefuseNoFile(kInputMemoName) : Refuse(kMemoReadFailedText);
     }
-    if (appState.outputMemoPath[0] == '\0') return Refuse(kOutputMemoPathTooLongText);
     if (!FileSize(appState.inputMemo, &appState.inputMemoSize)) return Refuse(kMemoReadFailedText);
     return ReadMemoBlockLength();
 }
@@ -94,7 +63,7 @@ std::uint8_t OpenInputMemo() {
 void FieldPass() {
     for (std::uint32_t i = 0; i < appState.fieldCount; ++i) {
         unsigned char* descriptor = Descriptor(i);
-        unsigned char letter = descriptor[kTypeOffset] & 0xDF;  // upper case
+        unsigned char letter = TypeLetter(descriptor);
         FieldClass fieldClass = kClassPlain;
         bool invalid = false;
         if (letter == 'C') {

@@ -147,8 +147,10 @@ std::uint8_t DamagedReference(std::uint32_t memoIndex, const char* reason) {
 // lengths are multiples of 64, and the text begins 8 bytes into its block.)
 bool RunsIntoAnotherText(std::uint64_t position, std::uint64_t textLength, std::uint64_t* boundary) {
     std::uint64_t end = position + appState.bytesDone;
-    for (; *boundary < textLength && *boundary + kMemoMarkSize <= end; *boundary += appState.inputMemoBlockSize) {
-        if (std::memcmp(appState.workBuffer + (*boundary - position), kMemoMark, kMemoMarkSize) == 0) return true;
+    for (; *boundary < textLength && *boundary + kMemoMarkSize <= end;
+         *boundary += appState.inputMemoBlockSize) {
+        if (std::memcmp(appState.workBuffer + (*boundary - position), kMemoMark, kMemoMarkSize) == 0)
+            return true;
     }
     return false;
 }
@@ -189,6 +191,37 @@ std::uint8_t CopyMemoText(bool dbase4Text, const char** damaged) {
 
 }  // namespace
 
+std::uint8_t BeginOutputMemo() {
+    FillBytes(appState.workBuffer, kMemoBlockSize, 0);
+    WriteU32LE(appState.workBuffer, 1);  // the next free block, as long as no text follows
+    if (!FileWrite(appState.outputMemo, appState.workBuffer, kMemoBlockSize, &appState.bytesDone)) {
+        return Refuse(kOutputMemoWriteFailedText);
+    }
+    return 1;
+}
+
+std::uint8_t FinishOutputMemo() {
+    bool ok;
+    std::uint64_t length = std::uint64_t(appState.nextMemoBlock) * kMemoBlockSize;
+    if (appState.nextMemoBlock == 1) {
+        const unsigned char endOfFile = kEndOfFile;  // behind block 0, which already holds 1
+        ok = FileWrite(appState.outputMemo, &endOfFile, 1, &appState.bytesDone);
+        length += 1;
+    } else {
+        unsigned char next[4];
+        WriteU32LE(next, appState.nextMemoBlock);
+        ok = FileSeek(appState.outputMemo, 0) && FileWrite(appState.outputMemo, next, 4, &appState.bytesDone);
+    }
+    // A text left out after some of it was written leaves blocks behind the
+    // last one, when no other text came to take their place.
+    std::uint64_t size = 0;
+    ok = ok && FileSize(appState.outputMemo, &size) &&
+         (size == length || FileTruncate(appState.outputMemo, length));
+    ok = FileCloseAndForget(&appState.outputMemo) && ok;
+    if (!ok) return Refuse(kOutputMemoWriteFailedText);
+    return 1;
+}
+
 std::uint8_t ReadMemoBlockLength() {
     appState.inputMemoBlockSize = kMemoBlockSize;
     // In a dBase-III memo file these bytes are no block length.
@@ -224,7 +257,8 @@ std::uint8_t MemoTransfer() {
             continue;
         }
         std::uint32_t firstBlock = appState.nextMemoBlock;
-        FormatDecimal(static_cast<std::int32_t>(firstBlock), appState.memoFieldPtr + 9, kMemoFieldWidth, 1);
+        FormatDecimal(static_cast<std::int32_t>(firstBlock), appState.memoFieldPtr + kMemoFieldWidth - 1,
+                      kMemoFieldWidth, 1);
         if (CopyMemoText(dbase4Text, &damaged) == 0) return 0;
         if (damaged != nullptr) {
             // Nothing of the text stays: the next one is written where it began.

@@ -16,6 +16,16 @@
 // reference is checked before anything of it is written.
 std::uint8_t MemoTransfer();
 
+// Writes block 0 of the output memo file just created: the next free block
+// 1, then zeros. Returns 1, or 0 after a message.
+std::uint8_t BeginOutputMemo();
+
+// Completes block 0 of the output memo file, which is written last because
+// only now is the number of blocks known: the number of the next free block,
+// or, when no memo text was written, a single 0x1A behind block 0. Closes the
+// file. Returns 1, or 0 after a message.
+std::uint8_t FinishOutputMemo();
+
 // Learns the block length of the input memo file just opened, from its block
 // 0 (`inputMemoBlockSize`): 512 for the memo file of a dBase-III table, and
 // wherever the recorded length is no non-zero multiple of 64. Returns 1, or 0

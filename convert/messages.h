@@ -1,4 +1,5 @@
-// messages.h -- the texts of the conversion's message boxes.
+// messages.h -- the texts of the conversion: its message boxes and the lines
+// of the structure report.
 #pragma once
 
 // The checks before a conversion starts.
@@ -84,6 +85,16 @@ inline constexpr char kCommitFailedText[] =
     "vorhandene Dateien bleiben unverändert";
 
 // The report.
+inline constexpr char kReportHeading[] = "Konvertierung dBase-IV oder -V Datei nach dBase-III.";
+inline constexpr char kInputLabel[] = "Eingabedatei: ";
+inline constexpr char kOutputLabel[] = "Ausgabedatei: ";
+inline constexpr char kOptionLabel[] = "OemtoAnsi Konvertierung: ";
+inline constexpr char kFieldsHeading[] = "--- Satzaufbau ---";
+inline constexpr char kRemarksHeading[] = " --- Anmerkungen ---";
 inline constexpr char kInvalidTypeRemark[] = " Feldart ungültig, wird auf C gesetzt";
 inline constexpr char kRemarkIndent[] = "   ";  // the remarks stand indented by three blanks
 inline constexpr char kMemoIgnoredRemark[] = "   alle Memofelder werden mit Feldart C übernommen.";
+
+// The OEM-to-ANSI option as the step list and the report's option line show it.
+inline constexpr char kOptionOn[] = "ja  ";
+inline constexpr char kOptionOff[] = "nein";

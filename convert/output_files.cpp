@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "convert/memo_transfer.h"
 #include "convert/messages.h"
 #include "convert/refusal.h"
 #include "convert/table_layout.h"
@@ -104,33 +105,7 @@ std::uint8_t CreateOutputFiles() {
     if (appState.inputMemo == kNoFile) return 1;
     appState.outputMemo = CreateTemporaryBeside(appState.outputMemoPath, appState.outputMemoTemp);
     if (appState.outputMemo == kNoFile) return Refuse(kOutputMemoCreateFailedText);
-    FillBytes(appState.workBuffer, kMemoBlockSize, 0);
-    WriteU32LE(appState.workBuffer, 1);  // the next free block
-    if (!FileWrite(appState.outputMemo, appState.workBuffer, kMemoBlockSize, &appState.bytesDone)) {
-        return Refuse(kOutputMemoWriteFailedText);
-    }
-    return 1;
-}
-
-std::uint8_t FinishOutputMemo() {
-    bool ok;
-    std::uint64_t length = std::uint64_t(appState.nextMemoBlock) * kMemoBlockSize;
-    if (appState.nextMemoBlock == 1) {
-        const unsigned char endOfFile = kEndOfFile;  // behind block 0, which already holds 1
-        ok = FileWrite(appState.outputMemo, &endOfFile, 1, &appState.bytesDone);
-        length += 1;
-    } else {
-        unsigned char next[4];
-        WriteU32LE(next, appState.nextMemoBlock);
-        ok = FileSeek(appState.outputMemo, 0) && FileWrite(appState.outputMemo, next, 4, &appState.bytesDone);
-    }
-    // A text left out after some of it was written leaves blocks behind the
-    // last one, when no other text came to take their place.
-    std::uint64_t size = 0;
-    ok = ok && FileSize(appState.outputMemo, &size) && (size == length || FileTruncate(appState.outputMemo, length));
-    ok = FileCloseAndForget(&appState.outputMemo) && ok;
-    if (!ok) return Refuse(kOutputMemoWriteFailedText);
-    return 1;
+    return BeginOutputMemo();
 }
 
 std::uint8_t CommitOutputFiles() {

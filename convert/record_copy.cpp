@@ -6,7 +6,6 @@
 #include "convert/refusal.h"
 #include "convert/table_layout.h"
 #include "support/app_state.h"
-#include "support/byte_order.h"
 
 namespace {
 
@@ -46,8 +45,7 @@ void FieldConversion() {
 
 std::uint8_t RecordCopy() {
     if (WriteTable(appState.tableBuffer, appState.headerLength) == 0) return 0;
-    // The first record overwrites the header: its count is taken first.
-    std::uint32_t count = ReadU32LE(appState.tableBuffer + kRecordCountOffset);
+    std::uint32_t count = appState.recordCount;
     bool memos = appState.memoFieldList[0] != kListEnd;
     bool texts = appState.oemToAnsi == 1 && appState.fieldSpanList[0] != kListEnd;
     if (!memos && !texts) {

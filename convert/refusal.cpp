@@ -23,8 +23,7 @@ std::uint32_t Append(std::uint32_t length, const char* text, std::uint32_t count
 }
 
 std::uint32_t AppendName(std::uint32_t length, const unsigned char* name) {
-    std::uint32_t count = 0;
-    while (count < kNameSize && name[count] != 0) ++count;
+    std::uint32_t count = NameLength(name);
     if (count == 0) return Append(length, "\"\"");
     return Append(length, reinterpret_cast<const char*>(name), count);
 }

@@ -14,7 +14,8 @@
 namespace {
 
 // Columns of the title line and of a field line.
-const std::uint32_t kDateColumn = 56;  // the date, 10 characters
+const std::uint32_t kDateColumn = 56;  // the date, 10 characters and the NUL, which becomes a blank
+const std::uint32_t kDateLength = 10;
 const std::uint32_t kTimeColumn = 70;  // the time, 8 characters; the line ends behind it
 const std::uint32_t kFieldLineWidth = 60;
 const std::uint32_t kTypeColumn = 11;
@@ -22,13 +23,12 @@ const std::uint32_t kLengthLastColumn = 16;    // length right-aligned in column
 const std::uint32_t kDecimalsLastColumn = 19;  // decimals right-aligned in columns 18 and 19
 const std::uint32_t kRemarkColumn = 20;
 
-const char kInputLabel[] = "Eingabedatei: ";
-const char kOutputLabel[] = "Ausgabedatei: ";
-const std::uint32_t kLabelLength = 14;
-
+// A label, one of two of the same length, and a whole path.
 void WritePathLine(const char* label, const char* path) {
-    CopyText(appState.report.pathLine, label, kLabelLength, 0);
-    std::strcpy(appState.report.pathLine + kLabelLength, path);
+    const std::uint32_t labelLength = sizeof kInputLabel - 1;
+    static_assert(sizeof kInputLabel == sizeof kOutputLabel, "the paths stand in one column");
+    CopyText(appState.report.pathLine, label, labelLength, 0);
+    std::strcpy(appState.report.pathLine + labelLength, path);
     WriteLine(appState.reportFile, appState.report.pathLine);
 }
 
@@ -36,24 +36,28 @@ void WritePathLine(const char* label, const char* path) {
 
 void WriteReportOpening() {
     char* title = appState.report.titleLine;
+    FillBytes(title, kTimeColumn, ' ');
+    CopyText(title, kReportHeading, 0, 0);
     FormatTimeStamp(title + kDateColumn, title + kTimeColumn);
-    title[kDateColumn + 10] = ' ';  // the date's zero byte; the line ends behind the time
+    title[kDateColumn + kDateLength] = ' ';  // the line ends behind the time
+    char* option = appState.report.optionLine;
+    CopyText(option, kOptionLabel, 0, 0);
+    CopyText(option + sizeof kOptionLabel - 1, appState.oemToAnsi == 1 ? kOptionOn : kOptionOff, 0, 1);
     WriteLine(appState.reportFile, nullptr);
     WriteLine(appState.reportFile, title);
     WriteLine(appState.reportFile, nullptr);
     WritePathLine(kInputLabel, appState.inputPath);
     WritePathLine(kOutputLabel, appState.outputPath);
-    WriteLine(appState.reportFile, appState.report.optionLine);
+    WriteLine(appState.reportFile, option);
     WriteLine(appState.reportFile, nullptr);
-    WriteLine(appState.reportFile, "--- Satzaufbau ---");
+    WriteLine(appState.reportFile, kFieldsHeading);
     WriteLine(appState.reportFile, nullptr);
 }
 
 void WriteFieldLine(const unsigned char* descriptor, bool invalidType) {
     char* line = appState.report.fieldLine;
-    FillBytes(line, kFieldLineWidth, ' ');
-    std::uint32_t nameLength = 0;
-    while (nameLength < kNameSize && descriptor[nameLength] != 0) ++nameLength;
+    FillBytes(line, kFieldLineWidth, ' ')[0] = '\0';
+    std::uint32_t nameLength = NameLength(descriptor);
     if (nameLength > 0) CopyText(line, reinterpret_cast<const char*>(descriptor), nameLength, 0);
     line[kTypeColumn] = static_cast<char>(descriptor[kTypeOffset]);
     FormatDecimal(descriptor[kFieldLengthOffset], line + kLengthLastColumn, 3, 1);
@@ -64,7 +68,7 @@ void WriteFieldLine(const unsigned char* descriptor, bool invalidType) {
 
 void WriteReportClosing() {
     WriteLine(appState.reportFile, nullptr);
-    WriteLine(appState.reportFile, " --- Anmerkungen ---");
+    WriteLine(appState.reportFile, kRemarksHeading);
     WriteLine(appState.reportFile, nullptr);
 }
 

@@ -36,6 +36,22 @@ const std::uint32_t kFieldLengthOffset = 16;        // u8
 const std::uint32_t kDecimalsOffset = 17;           // u8
 const std::uint32_t kDescriptorReserved2Size = 14;  // bytes 18 to 31, zero in the output
 
+// Descriptor `index` (from 0) of the header at `header`.
+inline unsigned char* DescriptorAt(unsigned char* header, std::uint32_t index) {
+    return header + kTableHeaderSize + kDescriptorSize * index;
+}
+
+// A descriptor's type letter in upper case: type letters count without
+// regard to case.
+inline unsigned char TypeLetter(const unsigned char* descriptor) { return descriptor[kTypeOffset] & 0xDF; }
+
+// The bytes of a field name before its first zero byte, at most kNameSize.
+inline std::uint32_t NameLength(const unsigned char* name) {
+    std::uint32_t length = 0;
+    while (length < kNameSize && name[length] != 0) ++length;
+    return length;
+}
+
 // The descriptors end at the first slot that begins with the terminator;
 // whatever follows it up to the header length (padding, a backlink to a
 // database container) belongs to no field and is copied unchanged.

@@ -30,7 +30,7 @@ struct FileSlot {
     std::uint64_t osPosition;    // where the system's own file position stands
     std::uint32_t readAhead;     // size of the next refill; doubles while the
                                  // reads go on in sequence, so that a jump to a
-                                 // memo block does not read 128 KiB for 1 KiB
+                                 // memo block does not read a whole buffer for 1 KiB
     unsigned char buffer[kSlotBufferSize];
 };
 

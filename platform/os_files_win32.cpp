@@ -94,7 +94,8 @@ bool OsSeek(OsFile file, std::uint64_t offset) {
 }
 
 // Win32 has no copy between two open files: the caller copies itself.
-bool OsCopy(OsFile, std::uint64_t, OsFile, std::uint64_t, std::uint64_t, std::uint64_t* done, bool* unsupported) {
+bool OsCopy(OsFile, std::uint64_t, OsFile, std::uint64_t, std::uint64_t, std::uint64_t* done,
+            bool* unsupported) {
     *done = 0;
     *unsupported = true;
     return true;

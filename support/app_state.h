@@ -21,46 +21,28 @@ const std::uint32_t kMaxFields = 255;
 const std::uint32_t kMaxTextFieldPairs = 512;  // room of the field span list
 const std::uint16_t kListEnd = 0xFFFF;         // ends every field list
 
-// The texts of the step list, which never change; each field below takes
-// its size from its text.
-inline constexpr char kStepHeading[] = "Folgende Schritte sind auszuführen:";
-inline constexpr char kStep1Text[] = "1. Eingabedatei wählen";
-inline constexpr char kStep2Text[] = "2. Ausgabedatei bestimmen";
-inline constexpr char kStep3Text[] = "3. Optionen";
-inline constexpr char kStep4Text[] = "4. Ausführung starten";
-
-// The heading, the four steps with their markers and the three displays of
-// the main window, one run of fields in the order they are painted. A marker
-// is '>' while its step is still to be done and a blank once it is done.
+// What changes in the step list of the main window: a marker in front of
+// each of the four steps, '>' while the step is still to be done and a blank
+// once it is done, and the three displays below the first three steps. The
+// heading and the step texts never change (app/shell_texts.h).
 struct StepList {
-    char heading[sizeof kStepHeading];  // 35 characters and the NUL
     char marker1 = '>';
-    char step1[sizeof kStep1Text];
     char inputDisplay[kDisplayWidth];  // the chosen input path, blank-filled, no NUL
     char marker2 = '>';
-    char step2[sizeof kStep2Text];
     char outputDisplay[kDisplayWidth];  // the chosen output path, blank-filled, no NUL
     char marker3 = '>';
-    char step3[sizeof kStep3Text];
     char optionDisplay[4] = {'n', 'e', 'i', 'n'};  // "nein" or "ja  ", no NUL
     char marker4 = '>';
-    char unusedBlank = ' ';  // stands between marker and text, never drawn
-    char step4[sizeof kStep4Text];
 
-    StepList();  // the texts, and blanks in the two path displays
+    StepList();  // blanks in the two path displays
 };
 
-// The fixed text areas of the structure report.
+// The text areas of the structure report's lines, filled anew for each line.
 struct ReportAreas {
-    // Columns 0 to 51 the heading, then blanks; the date goes to column 56
-    // and the time to column 70.
-    char titleLine[110];
-    // Its last four characters are "nein" or "ja  ", like the option display.
-    char optionLine[30] = "OemtoAnsi Konvertierung: nein";
+    char titleLine[110];            // heading, date at column 56, time at column 70
+    char optionLine[30];            // "OemtoAnsi Konvertierung: " and "nein" or "ja  "
     char fieldLine[61];             // one field: name, type, length, decimals
     char pathLine[14 + kPathSize];  // "Eingabedatei: " or "Ausgabedatei: " and a path
-
-    ReportAreas();  // the heading and blanks
 };
 
 struct AppState {
@@ -105,7 +87,7 @@ struct AppState {
     // report is then written there, at its end, and neither closed nor moved.
     FileHandle reportSink = kNoFile;
     std::uint32_t nextTemporaryName = 0;  // where the search for a free temporary name goes on
-    std::uint8_t memoFileWritten = 0;  // 1: the last run wrote an output memo file
+    std::uint8_t memoFileWritten = 0;     // 1: the last run wrote an output memo file
 
     // --- The table: header values, buffers and field lists ---
     unsigned char tableBuffer[kTableBufferSize] = {};  // the header, then one record at a time

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <map>
 
-#include "app/derived_paths.h"
+#include "convert/run_paths.h"
 #include "app/oem_option.h"
 #include "convert/conversion_run.h"
 #include "support/app_state.h"
@@ -21,9 +21,6 @@ void ConversionTest::Choose(const std::string& inputTable, const std::string& ou
     appState.inputPath[inputTable.size()] = '\0';
     outputTable.copy(appState.outputPath, outputTable.size());
     appState.outputPath[outputTable.size()] = '\0';
-    DeriveMemoPath(appState.inputPath, appState.inputMemoPath);
-    DeriveMemoPath(appState.outputPath, appState.outputMemoPath);
-    DeriveReportPath();
     SetOemToAnsi(oemToAnsi);
 }
 

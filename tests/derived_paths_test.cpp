@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 
-#include "app/derived_paths.h"
+#include "convert/run_paths.h"
 #include "support/app_state.h"
 #include "test_files.h"
 
@@ -19,10 +19,9 @@ std::string Memo(const std::string& table) {
 }
 
 std::string Report(const std::string& output) {
-    appState = AppState();
-    output.copy(appState.outputPath, output.size());
-    if (DeriveReportPath() == 0) return "(zu lang)";
-    return appState.reportPath;
+    char report[256];
+    if (DeriveReportPathOf(output.c_str(), report) == 0) return "(zu lang)";
+    return report;
 }
 
 TEST(DeriveMemoPath, CutsBehindTheExtensionsSecondCharacterAndAppendsT) {

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "convert/messages.h"
-#include "support/app_state.h"
 
 namespace {
 
@@ -15,10 +14,6 @@ TEST(SystemTexts, AreWindows1252Bytes) {
     EXPECT_EQ(same.size(), 50u);
     EXPECT_EQ(static_cast<unsigned char>(same[27]), 0xFC);
     EXPECT_EQ(same.substr(26, 1), "d");
-    StepList steps;
-    EXPECT_EQ(static_cast<unsigned char>(steps.step1[17]), 0xE4);    // "wählen"
-    EXPECT_EQ(static_cast<unsigned char>(steps.step4[7]), 0xFC);     // "Ausführung"
-    EXPECT_EQ(static_cast<unsigned char>(steps.heading[29]), 0xFC);  // "auszuführen"
 }
 
 }  // namespace

@@ -19,7 +19,7 @@
 #include <cstring>
 #include <string>
 
-#include "app/derived_paths.h"
+#include "convert/run_paths.h"
 #include "app/oem_option.h"
 #include "convert/conversion_run.h"
 #include "platform/test/platform_test.h"
@@ -131,9 +131,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     appState = AppState();
     std::snprintf(appState.inputPath, kPathSize, "%s", PathOf("kunden.dbf").c_str());
     std::snprintf(appState.outputPath, kPathSize, "%s", PathOf("neu.dbf").c_str());
-    DeriveMemoPath(appState.inputPath, appState.inputMemoPath);
-    DeriveMemoPath(appState.outputPath, appState.outputMemoPath);
-    DeriveReportPath();
     SetOemToAnsi(flags & 1);
     QueueAnswer(flags & 2 ? kAnswerYes : kAnswerNo);
 

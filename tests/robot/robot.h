@@ -52,8 +52,8 @@ HWND WaitWindowTitled(const std::wstring& part);
 // Presses a button of a box or dialog and waits until the window is gone.
 void Press(HWND window, int identifier);
 
-// Waits for the program's file dialog with this title, types `path` into its
-// file name field and presses OK or Cancel (`ok` false).
+// Waits for the program's file dialog with this title; types a path into
+// the file name field of a dialog.
 HWND WaitDialog(const Program& program, const std::wstring& title);
 void TypeFileName(HWND dialog, const std::wstring& path);
 void PressWithoutWaiting(HWND window, int identifier);

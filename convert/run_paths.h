@@ -1,10 +1,14 @@
-// derived_paths.h -- the memo file and the report that belong to a chosen table.
+// run_paths.h -- the paths a run derives from its two tables: the memo file
+// of each and the report.
 //
 // Portable: the window program and the command-line converter derive the
-// same names.
+// same names, through ConversionRun.
 #pragma once
 
 #include <cstdint>
+
+// The report's file name, in the output table's directory.
+inline constexpr char kReportFileName[] = "Report.txt";
 
 // Writes into `memoPath` (256 bytes) the memo file of `tablePath`: the path up
 // to and including the '.' of the file name's extension and the two
@@ -21,5 +25,7 @@ std::uint8_t DeriveMemoPath(const char* tablePath, char* memoPath);
 // does not fit.
 std::uint8_t DeriveReportPathOf(const char* tablePath, char* reportPath);
 
-// The same from `outputPath` into `reportPath`.
-std::uint8_t DeriveReportPath();
+// Derives `inputMemoPath`, `outputMemoPath` and `reportPath` from `inputPath`
+// and `outputPath`. Returns 1, or 0 after a message naming the first path
+// that does not fit.
+std::uint8_t DeriveRunPaths();

@@ -1,8 +1,10 @@
-// derived_paths.cpp -- DeriveMemoPath and DeriveReportPath.
-#include "app/derived_paths.h"
+// run_paths.cpp -- DeriveMemoPath, DeriveReportPathOf and DeriveRunPaths.
+#include "convert/run_paths.h"
 
 #include <cstring>
 
+#include "convert/messages.h"
+#include "convert/refusal.h"
 #include "support/app_state.h"
 #include "support/text_buffer.h"
 
@@ -40,15 +42,23 @@ std::uint8_t DeriveMemoPath(const char* tablePath, char* memoPath) {
 }
 
 std::uint8_t DeriveReportPathOf(const char* tablePath, char* reportPath) {
-    static const char kReportName[] = "Report.txt";
     std::uint32_t directory = FileNameStart(tablePath);
-    if (directory + sizeof kReportName > kPathSize) {
+    if (directory + sizeof kReportFileName > kPathSize) {
         reportPath[0] = '\0';
         return 0;
     }
     CopyText(reportPath, tablePath, directory, 0);
-    CopyText(reportPath + directory, kReportName, 0, 1);
+    CopyText(reportPath + directory, kReportFileName, 0, 1);
     return 1;
 }
 
-std::uint8_t DeriveReportPath() { return DeriveReportPathOf(appState.outputPath, appState.reportPath); }
+std::uint8_t DeriveRunPaths() {
+    if (DeriveReportPathOf(appState.outputPath, appState.reportPath) == 0)
+        return Refuse(kReportPathTooLongText);
+    if (DeriveMemoPath(appState.inputPath, appState.inputMemoPath) == 0)
+        return Refuse(kInputMemoPathTooLongText);
+    if (DeriveMemoPath(appState.outputPath, appState.outputMemoPath) == 0) {
+        return Refuse(kOutputMemoPathTooLongText);
+    }
+    return 1;
+}
