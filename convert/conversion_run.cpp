@@ -38,7 +38,7 @@ std::uint8_t WriteOutputs() {
     if (appState.memoTextsSkipped > 0) WriteLine(appState.reportFile, nullptr);  // ends the remarks
     bool reportWritten = CloseReport();
     bool tableRead = FileCloseAndForget(&appState.inputTable);
-    bool tableWritten = FileCloseAndForget(&appState.outputTable);
+    bool tableWritten = CloseOutput(&appState.outputTable);
     bool memoRead = FileCloseAndForget(&appState.inputMemo);
     if (!reportWritten) {
         PlaceReport(false);  // lines were lost: the old report stays

@@ -12,6 +12,7 @@
 #include <cstring>
 
 #include "convert/messages.h"
+#include "convert/output_files.h"
 #include "convert/refusal.h"
 #include "convert/table_layout.h"
 #include "support/app_state.h"
@@ -217,7 +218,7 @@ std::uint8_t FinishOutputMemo() {
     std::uint64_t size = 0;
     ok = ok && FileSize(appState.outputMemo, &size) &&
          (size == length || FileTruncate(appState.outputMemo, length));
-    ok = FileCloseAndForget(&appState.outputMemo) && ok;
+    ok = CloseOutput(&appState.outputMemo) && ok;
     if (!ok) return Refuse(kOutputMemoWriteFailedText);
     return 1;
 }
@@ -237,7 +238,7 @@ std::uint8_t ReadMemoBlockLength() {
 
 std::uint8_t MemoTransfer() {
     for (std::uint32_t i = 0; appState.memoFieldList[i] != kListEnd; ++i) {
-        appState.memoFieldPtr = reinterpret_cast<char*>(appState.tableBuffer + 1 + appState.memoFieldList[i]);
+        appState.memoFieldPtr = reinterpret_cast<char*>(appState.record + 1 + appState.memoFieldList[i]);
         Reference reference = ReadReference(appState.memoFieldPtr);
         if (reference == kNoText) continue;
         if (reference == kNoBlockNumber) {

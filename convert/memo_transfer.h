@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-// For each field of the MemoFieldList in the record now in tableBuffer: reads
+// For each field of the MemoFieldList in the record at `appState.record`: reads
 // the source block number, writes `nextMemoBlock` in its place and copies the
 // memo text block by block into the output memo file, converted from OEM to
 // ANSI when the option is on. A field that reads as 0 refers to no memo and

@@ -85,13 +85,24 @@ bool CloseReport() {
         appState.reportFile = kNoFile;  // its owner closes it and learns of failed writes then
         return true;
     }
-    return FileCloseAndForget(&appState.reportFile);
+    bool flushed =
+        appState.reportFile == kNoFile || !FileExists(appState.reportPath) || FileFlush(appState.reportFile);
+    return FileCloseAndForget(&appState.reportFile) && flushed;
+}
+
+bool CloseOutput(FileHandle* file) {
+    bool flushed = appState.replacingOutputs != 1 || FileFlush(*file);
+    return FileCloseAndForget(file) && flushed;
 }
 
 bool PlaceReport(bool place) {
     bool whole = CloseReport();
     if (appState.reportTemp[0] == '\0') return true;  // never begun, dropped, or in a sink
-    if (place && whole && FileReplace(appState.reportTemp, appState.reportPath)) {
+    bool replaced =
+        place && whole &&
+        (FileExists(appState.reportPath) ? FileReplaceDurably(appState.reportTemp, appState.reportPath)
+                                         : FileReplace(appState.reportTemp, appState.reportPath));
+    if (replaced) {
         appState.reportTemp[0] = '\0';
         return true;
     }
@@ -100,12 +111,20 @@ bool PlaceReport(bool place) {
 }
 
 std::uint8_t CreateOutputFiles() {
+    appState.replacingOutputs = FileExists(appState.outputPath) ||
+                                (appState.inputMemo != kNoFile && FileExists(appState.outputMemoPath));
     appState.outputTable = CreateTemporaryBeside(appState.outputPath, appState.outputTableTemp);
     if (appState.outputTable == kNoFile) return Refuse(kOutputCreateFailedText);
     if (appState.inputMemo == kNoFile) return 1;
     appState.outputMemo = CreateTemporaryBeside(appState.outputMemoPath, appState.outputMemoTemp);
     if (appState.outputMemo == kNoFile) return Refuse(kOutputMemoCreateFailedText);
     return BeginOutputMemo();
+}
+
+// Moves a new output into its place; over an earlier one, so that the move
+// is on the disk before the earlier file's bytes are given up.
+bool PutInPlace(const char* from, const char* to) {
+    return appState.replacingOutputs == 1 ? FileReplaceDurably(from, to) : FileReplace(from, to);
 }
 
 std::uint8_t CommitOutputFiles() {
@@ -115,13 +134,13 @@ std::uint8_t CommitOutputFiles() {
         if (FileExists(appState.outputMemoPath) && !MoveAside(appState.outputMemoPath)) {
             return Refuse(kCommitFailedText);
         }
-        if (!FileReplace(appState.outputMemoTemp, appState.outputMemoPath)) {
+        if (!PutInPlace(appState.outputMemoTemp, appState.outputMemoPath)) {
             PutMemoBack();  // nothing new stands there; the old file, if any, returns
             return Refuse(kCommitFailedText);
         }
         appState.outputMemoTemp[0] = '\0';
     }
-    if (!FileReplace(appState.outputTableTemp, appState.outputPath)) {
+    if (!PutInPlace(appState.outputTableTemp, appState.outputPath)) {
         if (memo) PutMemoBack();
         return Refuse(kCommitFailedText);
     }

@@ -26,9 +26,17 @@ void RemoveTemporary(char* name);
 // message.
 std::uint8_t BeginReport();
 
-// Closes the report if it is open; a report sink is only let go. Returns
-// false when a line was lost.
+// Closes the report if it is open; a report sink is only let go. A report
+// that will replace an earlier one is put on the disk first. Returns false
+// when a line was lost.
 bool CloseReport();
+
+// Closes an output table or memo file. One that will replace an earlier file
+// is put on the disk first, so that a power cut after the move can never
+// leave an empty or half-written file where the user's earlier one stood.
+// Where nothing is replaced, nothing can be lost, and the flush is spared.
+// Returns false when a byte was lost.
+bool CloseOutput(FileHandle* file);
 
 // Closes the report if it is still open and, with `place` and every line on
 // disk, moves it over "Report.txt"; otherwise removes it. Returns false when

@@ -38,7 +38,7 @@ std::uint8_t CopyUnchangedRecords(std::uint32_t count) {
 
 void FieldConversion() {
     for (std::uint32_t i = 0; appState.fieldSpanList[i] != kListEnd; i += 2) {
-        char* field = reinterpret_cast<char*>(appState.tableBuffer + 1 + appState.fieldSpanList[i]);
+        char* field = reinterpret_cast<char*>(appState.record + 1 + appState.fieldSpanList[i]);
         OemToAnsiCounted(field, appState.fieldSpanList[i + 1]);
     }
 }
@@ -52,17 +52,25 @@ std::uint8_t RecordCopy() {
         if (CopyUnchangedRecords(count) == 0) return 0;
         count = 0;
     }
-    for (std::uint64_t record = 1; record <= count; ++record) {
-        appState.recordNumber = static_cast<std::uint32_t>(record);
+    // As many records as the buffer holds are read, handled one by one in
+    // place, and written together.
+    const std::uint32_t perBuffer = kTableBufferSize / appState.recordLength;
+    for (std::uint32_t done = 0; done < count;) {
         if (InterruptRequested()) return Refuse(kInterruptedText);
-        if (!FileRead(appState.inputTable, appState.tableBuffer, appState.recordLength,
-                      &appState.bytesDone) ||
-            appState.bytesDone != appState.recordLength) {
+        std::uint32_t records = count - done < perBuffer ? count - done : perBuffer;
+        std::uint32_t bytes = records * appState.recordLength;
+        if (!FileRead(appState.inputTable, appState.tableBuffer, bytes, &appState.bytesDone) ||
+            appState.bytesDone != bytes) {
             return Refuse(kInputReadFailedText);
         }
-        if (memos && MemoTransfer() == 0) return 0;
-        if (appState.oemToAnsi == 1) FieldConversion();
-        if (WriteTable(appState.tableBuffer, appState.recordLength) == 0) return 0;
+        for (std::uint32_t k = 0; k < records; ++k) {
+            appState.recordNumber = done + k + 1;
+            appState.record = appState.tableBuffer + k * appState.recordLength;
+            if (memos && MemoTransfer() == 0) return 0;
+            if (appState.oemToAnsi == 1) FieldConversion();
+        }
+        if (WriteTable(appState.tableBuffer, bytes) == 0) return 0;
+        done += records;
     }
     const unsigned char endOfFile = kEndOfFile;
     return WriteTable(&endOfFile, 1);

@@ -10,6 +10,6 @@
 // been written; 0 after a message.
 std::uint8_t RecordCopy();
 
-// Converts the character fields of the FieldSpanList in the record now in
-// tableBuffer from OEM to ANSI, in place, each over its whole length.
+// Converts the character fields of the FieldSpanList in the record at
+// `appState.record` from OEM to ANSI, in place, each over its whole length.
 void FieldConversion();

@@ -16,6 +16,7 @@ enum FileOperation {
     kOperationReplace,
     kOperationRemove,
     kOperationTruncate,
+    kOperationFlush,
 };
 
 bool FaultInjected(FileOperation operation);

@@ -310,6 +310,13 @@ bool FileSize(FileHandle file, std::uint64_t* size) {
     return true;
 }
 
+bool FileFlush(FileHandle file) {
+    FileSlot* slot = SlotOf(file);
+    if (slot == nullptr) return false;
+    if (FaultInjected(kOperationFlush) || !Flush(slot) || !OsFlush(slot->os)) return Fail(slot);
+    return true;
+}
+
 bool FileClose(FileHandle file) {
     if (file == kNoFile) return true;
     FileSlot* slot = SlotOf(file);
@@ -344,7 +351,12 @@ bool SameFile(const char* pathA, const char* pathB) {
 
 bool FileReplace(const char* from, const char* to) {
     if (FaultInjected(kOperationReplace)) return false;
-    return OsReplace(from, to);
+    return OsReplace(from, to, false);
+}
+
+bool FileReplaceDurably(const char* from, const char* to) {
+    if (FaultInjected(kOperationReplace)) return false;
+    return OsReplace(from, to, true);
 }
 
 bool FileRemove(const char* path) {

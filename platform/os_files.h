@@ -30,9 +30,10 @@ bool OsCopy(OsFile from, std::uint64_t fromOffset, OsFile to, std::uint64_t toOf
             std::uint64_t* done, bool* unsupported);
 bool OsSize(OsFile file, std::uint64_t* size);
 bool OsTruncate(OsFile file, std::uint64_t size);
+bool OsFlush(OsFile file);
 bool OsClose(OsFile file);
 
 bool OsExists(const char* path);
 bool OsIdentify(const char* path, FileIdentity* identity);
-bool OsReplace(const char* from, const char* to);
+bool OsReplace(const char* from, const char* to, bool durably);
 bool OsRemove(const char* path);

@@ -6,6 +6,7 @@
 #include <unistd.h>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -116,6 +117,8 @@ bool OsTruncate(OsFile file, std::uint64_t size) {
     return ftruncate(Descriptor(file), static_cast<off_t>(size)) == 0;
 }
 
+bool OsFlush(OsFile file) { return fsync(Descriptor(file)) == 0; }
+
 bool OsClose(OsFile file) { return close(Descriptor(file)) == 0; }
 
 bool OsExists(const char* path) {
@@ -132,6 +135,26 @@ bool OsIdentify(const char* path, FileIdentity* identity) {
     return true;
 }
 
-bool OsReplace(const char* from, const char* to) { return std::rename(from, to) == 0; }
+bool OsReplace(const char* from, const char* to, bool durably) {
+    if (std::rename(from, to) != 0) return false;
+    if (!durably) return true;
+    // The new entry of the folder reaches the disk with the folder itself.
+    char folder[4096];
+    const char* slash = std::strrchr(to, '/');
+    std::size_t length = slash == nullptr ? 0 : static_cast<std::size_t>(slash - to);
+    if (length + 2 > sizeof folder) return false;
+    if (length == 0) {
+        folder[0] = slash == nullptr ? '.' : '/';
+        length = 1;
+    } else {
+        std::memcpy(folder, to, length);
+    }
+    folder[length] = '\0';
+    int fd = open(folder, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return false;
+    bool synced = fsync(fd) == 0;
+    close(fd);
+    return synced;
+}
 
 bool OsRemove(const char* path) { return unlink(path) == 0; }

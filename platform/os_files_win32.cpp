@@ -112,6 +112,8 @@ bool OsTruncate(OsFile file, std::uint64_t size) {
     return OsSeek(file, size) && SetEndOfFile(Handle(file)) != 0;
 }
 
+bool OsFlush(OsFile file) { return FlushFileBuffers(Handle(file)) != 0; }
+
 bool OsClose(OsFile file) { return CloseHandle(Handle(file)) != 0; }
 
 bool OsExists(const char* path) { return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES; }
@@ -125,8 +127,9 @@ bool OsIdentify(const char* path, FileIdentity* identity) {
     return true;
 }
 
-bool OsReplace(const char* from, const char* to) {
-    return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING) != 0;
+bool OsReplace(const char* from, const char* to, bool durably) {
+    DWORD flags = MOVEFILE_REPLACE_EXISTING | (durably ? MOVEFILE_WRITE_THROUGH : 0);
+    return MoveFileExA(from, to, flags) != 0;
 }
 
 bool OsRemove(const char* path) { return DeleteFileA(path) != 0; }

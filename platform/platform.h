@@ -76,6 +76,11 @@ bool FileTruncate(FileHandle file, std::uint64_t size);
 // Gives the current size of the file, bytes written so far included.
 bool FileSize(FileHandle file, std::uint64_t* size);
 
+// Writes what is still buffered and asks the system to put the file's bytes
+// on the disk (fsync; FlushFileBuffers), so that a power cut after it cannot
+// leave the file empty or half-written. Returns false when that failed.
+bool FileFlush(FileHandle file);
+
 // Writes what is still buffered and closes the file; the slot is free again
 // afterwards, also on failure. Returns false when any operation on the file
 // failed, this one included. Closing kNoFile does nothing and returns true.
@@ -105,6 +110,10 @@ bool SameFile(const char* pathA, const char* pathB);
 
 // Moves the file at `from` to `to` in one step, replacing a file at `to`.
 bool FileReplace(const char* from, const char* to);
+
+// The same, and the move is on the disk when it returns: on POSIX the folder
+// of `to` is synced after the rename, on Win32 the move is written through.
+bool FileReplaceDurably(const char* from, const char* to);
 
 // Removes the file at `path`.
 bool FileRemove(const char* path);

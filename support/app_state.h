@@ -88,9 +88,11 @@ struct AppState {
     FileHandle reportSink = kNoFile;
     std::uint32_t nextTemporaryName = 0;  // where the search for a free temporary name goes on
     std::uint8_t memoFileWritten = 0;     // 1: the last run wrote an output memo file
+    std::uint8_t replacingOutputs = 0;    // 1: an earlier output table or memo file stands at its place
 
     // --- The table: header values, buffers and field lists ---
-    unsigned char tableBuffer[kTableBufferSize] = {};  // the header, then one record at a time
+    unsigned char tableBuffer[kTableBufferSize] = {};  // the header, then as many records as fit
+    unsigned char* record = nullptr;                   // the record being copied, in tableBuffer
     std::uint16_t headerLength = 0;                    // bytes of the header, terminator included
     std::uint16_t recordLength = 0;                    // bytes of a record, deletion flag included
     std::uint32_t recordCount = 0;

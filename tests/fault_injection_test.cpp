@@ -14,10 +14,10 @@ const std::uint32_t kMask = OperationBit(kOperationOpen) | OperationBit(kOperati
                             OperationBit(kOperationRead) | OperationBit(kOperationWrite) |
                             OperationBit(kOperationSeek) | OperationBit(kOperationSize) |
                             OperationBit(kOperationClose) | OperationBit(kOperationReplace) |
-                            OperationBit(kOperationTruncate);
+                            OperationBit(kOperationTruncate) | OperationBit(kOperationFlush);
 
 const char* const kOperationNames[] = {"open",  "create",  "read",   "write",   "seek",
-                                       "size",  "close",   "replace", "remove", "truncate"};
+                                       "size",  "close",   "replace", "remove", "truncate", "flush"};
 
 class FaultSweep : public ConversionTest {
 protected:
