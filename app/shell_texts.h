@@ -8,10 +8,10 @@ inline constexpr char kWindowTitle[] = KELVOR_WINDOW_TITLE;
 
 // The step list of the main window.
 inline constexpr char kStepHeading[] = "Folgende Schritte sind auszuführen:";
-inline constexpr char kStep1Text[] = "1. Eingabedatei wählen";
-inline constexpr char kStep2Text[] = "2. Ausgabedatei bestimmen";
-inline constexpr char kStep3Text[] = "3. Optionen";
-inline constexpr char kStep4Text[] = "4. Ausführung starten";
+inline constexpr char kStep1Label[] = "1. Eingabedatei wählen";
+inline constexpr char kStep2Label[] = "2. Ausgabedatei bestimmen";
+inline constexpr char kStep3Label[] = "3. Optionen";
+inline constexpr char kStep4Label[] = "4. Ausführung starten";
 
 // The boxes.
 inline constexpr char kAlreadyRunningText[] = "Eine Kopie dieses Programms läuft bereits";

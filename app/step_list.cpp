@@ -62,15 +62,15 @@ void DrawStepList(HDC context, UINT dpi) {
 
     const StepList& steps = appState.steps;
     PutText(context, dpi, kHeadingX, kHeadingY, kStepHeading, LengthUntil(kStepHeading, 0, '\0'));
-    DrawStep(context, dpi, 0, &steps.marker1, kStep1Text);
+    DrawStep(context, dpi, 0, &steps.marker1, kStep1Label);
     PutText(context, dpi, kDisplayX, kFirstStepY + kDisplayBelow, steps.inputDisplay, kDisplayWidth);
-    DrawStep(context, dpi, 1, &steps.marker2, kStep2Text);
+    DrawStep(context, dpi, 1, &steps.marker2, kStep2Label);
     PutText(context, dpi, kDisplayX, kFirstStepY + kStepSpacing + kDisplayBelow, steps.outputDisplay,
             kDisplayWidth);
-    DrawStep(context, dpi, 2, &steps.marker3, kStep3Text);
+    DrawStep(context, dpi, 2, &steps.marker3, kStep3Label);
     PutText(context, dpi, kDisplayX, kFirstStepY + 2 * kStepSpacing + kDisplayBelow, steps.optionDisplay,
             sizeof steps.optionDisplay);
-    DrawStep(context, dpi, 3, &steps.marker4, kStep4Text);
+    DrawStep(context, dpi, 3, &steps.marker4, kStep4Label);
 
     if (ownFont) {
         SelectObject(context, defaultFont);

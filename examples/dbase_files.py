@@ -25,7 +25,7 @@ def record(fields, values, deleted=False):
     out = b"*" if deleted else b" "
     for (name, kind, size, decimals), value in zip(fields, values):
         value = b"" if value is None else value
-        out += (value.rjust(size) if kind in "NFM" else value.ljust(size))[:size]
+        out += (value.rjust(size) if kind.upper() in "NFM" else value.ljust(size))[:size]
     return out
 
 

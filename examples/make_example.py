@@ -6,8 +6,9 @@ The texts are stored in OEM code page 850, as a DOS program would have
 written them. The tests import this module for the values it writes.
 """
 import os
-import struct
 import sys
+
+import dbase_files
 
 # name, type, length, decimals
 FIELDS = [
@@ -39,59 +40,27 @@ RECORDS = [
 OEM = "cp850"
 
 
-def field_bytes(field, value, memo_block):
-    name, kind, length, decimals = field
-    if kind == "M":
-        text = b"" if memo_block is None else str(memo_block).encode()
-        return text.rjust(length, b" ")
-    if kind == "L":
-        return b"T" if value else b"F"
-    if kind in "NF":
-        return str(value).encode().rjust(length, b" ")
-    return value.encode(OEM).ljust(length, b" ")[:length]
-
-
-def memo_file(texts):
-    """The dBase-IV memo file: block 0 its header, each memo from a block
-    boundary with an 8-byte header whose bytes 4 to 7 give the length,
-    header included. Returns the file bytes and each memo's first block."""
-    blocks = []
-    data = bytearray(512)
-    for text in texts:
-        if text is None:
-            blocks.append(None)
-            continue
-        blocks.append(len(data) // 512)
-        raw = text.encode(OEM)
-        memo = b"\xff\xff\x08\x00" + struct.pack("<I", len(raw) + 8) + raw
-        memo += b"\x00" * (-len(memo) % 512)
-        data += memo
-    struct.pack_into("<I", data, 0, len(data) // 512)
-    struct.pack_into("<H", data, 20, 512)
-    return bytes(data), blocks
-
-
-def table_file(blocks):
-    record_length = 1 + sum(f[2] for f in FIELDS)
-    header_length = 32 + 32 * len(FIELDS) + 1
-    header = struct.pack("<B3BIHH20x", 0x8B, 126, 12, 6, len(RECORDS), header_length, record_length)
-    for name, kind, length, decimals in FIELDS:
-        header += struct.pack("<11sc4xBB14x", name.encode(), kind.encode(), length, decimals)
-    header += b"\x0d"
-    body = b""
-    for (deleted, values), block in zip(RECORDS, blocks):
-        body += b"*" if deleted else b" "
-        for field, value in zip(FIELDS, values):
-            body += field_bytes(field, value, block)
-    return header + body + b"\x1a"
+def values(record, block):
+    """The field values of a record as bytes: texts in the OEM code page,
+    numbers and the memo block as text, logicals as T or F."""
+    out = []
+    for (name, kind, length, decimals), value in zip(FIELDS, record):
+        if kind == "M":
+            out.append(dbase_files.reference(block))
+        elif kind == "L":
+            out.append(b"T" if value else b"F")
+        else:
+            out.append(str(value).encode(OEM) if kind in "NF" else value.encode(OEM))
+    return out
 
 
 def write(folder):
-    memo, blocks = memo_file([values[-1] for deleted, values in RECORDS])
+    memo, blocks = dbase_files.memo4([None if v[-1] is None else v[-1].encode(OEM) for _, v in RECORDS])
+    records = [dbase_files.record(FIELDS, values(v, b), deleted) for (deleted, v), b in zip(RECORDS, blocks)]
     with open(os.path.join(folder, "kunden.dbt"), "wb") as out:
         out.write(memo)
     with open(os.path.join(folder, "kunden.dbf"), "wb") as out:
-        out.write(table_file(blocks))
+        out.write(dbase_files.table(FIELDS, records))
 
 
 if __name__ == "__main__":

@@ -1,275 +1,212 @@
-// Whole conversions of valid tables: the output table and memo file byte for
-// byte, for every field class, both option values and the memo question.
-#include <string>
+// Whole conversions in a temporary folder, as the window program runs them:
+// the tables of tests/fixtures/inputs against the expected outputs in
+// tests/fixtures/golden (see the README there), and the runs that must stop
+// before anything is written.
+#include <gtest/gtest.h>
 
-#include "conversion_fixture.h"
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/oem_option.h"
+#include "convert/conversion_run.h"
+#include "platform/test/platform_test.h"
 #include "support/app_state.h"
+#include "test_files.h"
+
+namespace fs = std::filesystem;
 
 namespace {
 
-bool EndsWith(const std::string& text, const std::string& end) {
-    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+const char* const kOutputs[] = {"neu.dbf", "neu.dbt", "Report.txt"};
+
+enum Options { kOem = 1, kRescue = 2, kMark = 4, kFAsN = 8, kNew = 16, kYes = 32, kNo = 64 };
+
+// One run over the tables of the current folder, the state left as the run
+// before left it, as in the window program.
+std::uint8_t Convert(const std::string& input, const std::string& output, int options = 0) {
+    std::strcpy(appState.inputPath, input.c_str());
+    std::strcpy(appState.outputPath, output.c_str());
+    SetOemToAnsi(options & kOem);
+    appState.skipDamagedMemos = (options & kRescue) != 0;
+    appState.codepageMark = (options & kMark) != 0;
+    appState.numericF = (options & kFAsN) != 0;
+    appState.steps.marker4 = '>';
+    return ConversionRun();
 }
 
-// OEM code page 850 and the Windows-1252 bytes it converts to: a zero byte
-// inside a character field is converted like any other.
-const std::string kOemName("M\x81ller\0K\x94ln \x84\xE1", 14);  // Müller Köln äß
-const std::string kAnsiName("M\xFCller\0K\xF6ln \xE4\xDF", 14);
-// A memo block is converted up to its first zero byte.
-const std::string kOemMemo =
-    std::string(100, '\x84') + '\0' + std::string(411, '\x84') + std::string("\x94\0\x94", 3);
-const std::string kAnsiMemo =
-    std::string(100, '\xE4') + '\0' + std::string(411, '\x84') + std::string("\xF6\0\x94", 3);
+std::string Message() { return RecordedBoxCount() == 0 ? "(keine Meldung)" : RecordedBoxAt(0).text; }
 
-// Every field class, read as the input holds it or as the output must.
-TableBuilder EveryFieldClass(bool output, bool converted) {
-    TableBuilder table;
-    table.Version(output ? 0x83 : 0x8B)
-        .Reserved(output ? 0 : 0x5A)
-        .UpdateDate(126, 12, 1)
-        .Field("NAME", 'C', 20)
-        .Field("BETRAG", 'N', 8, 2)
-        .Field("NOTIZ", 'M', 10)
-        .Field("DATUM", 'D', 8)
-        .Field("AKTIV", 'L', 1)
-        .Field("WERT", output ? 'C' : 'F', 12, output ? 0 : 3)  // an invalid type becomes C without decimals
-        .Field("kurz", output ? 'C' : 'c', 5)
-        .Field("zahl", output ? 'N' : 'n', 4)
-        .Record({converted ? kAnsiName : kOemName, "  123.45", MemoRef(output ? 1 : 2), "20261205", "T",
-                 "\x84\x84 1.5", converted ? "\xF6" : "\x94", "  42"})
-        .Record({converted ? "Stra\xDF"
-                             "e"
-                           : "Stra\xE1"
-                             "e",
-                 "   -1.00", std::string(10, ' '), "", "F", "", "", ""},
-                true);  // a deleted record is copied like any other
-    return table;
-}
+const struct {
+    const char* input;
+    const char* expected;  // the outputs in golden/, or the report of a refused run
+    int options;           // kNew: no earlier outputs stand at the output paths
+    const char* refusal;   // the message that stops the run
+} kGolden[] = {
+    {"beispiel", "beispiel-ja", kOem, nullptr},
+    {"beispiel", "beispiel-nein", kNew, nullptr},
+    {"beispiel", "beispiel-merke", kOem | kMark | kFAsN, nullptr},
+    {"felder", "felder-ja", kOem, nullptr},
+    {"felder", "felder-nein", 0, nullptr},
+    {"ohne-memo", "ohne-memo-ja", kOem, nullptr},
+    {"ohne-memo", "ohne-memo-nein", kNew, nullptr},
+    {"bloecke-1024", "bloecke-1024", kOem, nullptr},
+    {"bloecke-64", "bloecke-64", 0, nullptr},
+    {"dbase3", "dbase3", kOem, nullptr},
+    {"fremd-dbf", "fremd-dbf", kMark, nullptr},
+    {"fremd-xbase", "fremd-xbase", 0, nullptr},
+    {"backlink", "backlink", 0, nullptr},
+    {"polster", "polster", 0, nullptr},
+    {"maximal", "maximal", 0, nullptr},
+    {"leer", "leer", 0, nullptr},
+    {"memo-fehlt", "memo-fehlt-ja", kYes, nullptr},
+    {"memo-fehlt", "memo-fehlt-nein", kNo,
+     "Die zugehörige Memodatei wurde nicht gefunden\r\nSollen die Memotexte ignoriert werden?"},
+    {"beschaedigt", "beschaedigt-gerettet", kOem | kRescue, nullptr},
+    {"beschaedigt", "beschaedigt", 0, "Satz 2, Feld NOTIZ:\r\nDas Memofeld enthält keine gültige Blocknummer."},
+    {"dbase3-kaputt", "dbase3-kaputt", kRescue, nullptr},
+};
 
-TEST_F(ConversionTest, EveryFieldClassWithTheOptionOnAndOff) {
-    for (bool option : {true, false}) {
-        SetUp();
-        MemoBuilder memo;
-        memo.Add("ein anderer Text");
-        ASSERT_EQ(memo.Add(kOemMemo), 2u);
-        Prepare(EveryFieldClass(false, false), memo, option);
-        ASSERT_EQ(Run(), 1) << OnlyMessage();
-        EXPECT_EQ(RecordedBoxCount(), 0);
-        EXPECT_EQ(ReadBytes(output), EveryFieldClass(true, option).Bytes());
-        EXPECT_EQ(ReadBytes(outputMemo), Dbase3Memo({option ? kAnsiMemo : kOemMemo}));
-        EXPECT_EQ(appState.steps.marker4, ' ');
-        EXPECT_EQ(RepaintCount(), 1);
-        EXPECT_EQ(ListFolder(folder.Root()), "Report.txt|kunden.dbf|kunden.dbt|neu.dbf|neu.dbt");
-    }
-}
-
-TEST_F(ConversionTest, ATableWithoutMemoFieldsGetsNoMemoFile) {
-    WriteBytes(outputMemo, "alte Memodatei");
-    TableBuilder table;
-    table.Version(0x8B).Field("NAME", 'C', 20).Record({"a"});
-    Prepare(table, false);
-    ASSERT_EQ(Run(), 1) << OnlyMessage();
-    EXPECT_EQ(ReadBytes(output), TableBuilder(table).Version(0x03).Bytes());
-    EXPECT_EQ(ReadBytes(outputMemo), "alte Memodatei");
-}
-
-TEST_F(ConversionTest, MemoTextsTakeTheirLengthOver512PlusOneBlocks) {
-    const std::string texts[] = {"",
-                                 std::string(511, 'a'),
-                                 std::string(512, 'b'),
-                                 std::string(513, 'c'),
-                                 std::string(1000, 'd'),
-                                 std::string(1500, 'e')};
-    MemoBuilder memo;
-    TableBuilder table;
-    table.Field("NR", 'N', 2).Field("TEXT", 'M', 10);
-    for (const std::string& text : texts) table.Record({"1", MemoRef(memo.Add(text))});
-    Prepare(table, memo);
-    ASSERT_EQ(Run(), 1) << OnlyMessage();
-
-    std::string out = ReadBytes(outputMemo);
-    // Blocks: 1, 1, 2, 2, 2, 3 after block 0.
-    const std::uint32_t firstBlocks[] = {1, 2, 3, 5, 7, 9};
-    ASSERT_EQ(out.size(), 12u * 512);
-    EXPECT_EQ(out.substr(0, 4), std::string("\x0C\0\0\0", 4));
-    EXPECT_EQ(out.substr(4, 508), std::string(508, '\0'));
-    for (int i = 0; i < 6; ++i) {
-        std::size_t start = firstBlocks[i] * 512;
-        EXPECT_EQ(out.substr(start, texts[i].size()), texts[i]) << i;
-        EXPECT_EQ(out[start + texts[i].size()], '\x1A') << i;
-    }
-    EXPECT_EQ(out.substr(512, 512), '\x1A' + std::string(511, '\0'));            // empty text
-    EXPECT_EQ(out.substr(3 * 512 + 512, 512), '\x1A' + std::string(511, '\0'));  // 512 bytes
-    EXPECT_EQ(out.substr(7 * 512 + 512, 512), std::string(488, 'd') + '\x1A' + std::string(23, '\0'));
-    EXPECT_EQ(out, Dbase3Memo({texts[0], texts[1], texts[2], texts[3], texts[4], texts[5]}));
-
-    TableBuilder expected;
-    expected.Version(0x83).Field("NR", 'N', 2).Field("TEXT", 'M', 10);
-    for (std::uint32_t block : firstBlocks) expected.Record({"1", MemoRef(block)});
-    EXPECT_EQ(ReadBytes(output), expected.Bytes());
-    EXPECT_EQ(appState.nextMemoBlock, 12u);
-}
-
-TEST_F(ConversionTest, MemoReferencesAreRenumberedInRecordAndFieldOrder) {
-    MemoBuilder memo;
-    std::uint32_t shared = memo.Add("geteilt");
-    std::uint32_t second = memo.Add("zweites Feld");
-    std::uint32_t first = memo.Add("erstes Feld");
-    TableBuilder table;
-    // A memo field first in the record; a record with two; two records naming one block.
-    table.Field("ERST", 'M', 10)
-        .Field("NAME", 'C', 4)
-        .Field("ZWEIT", 'm', 10)
-        .Record({MemoRef(shared), "a", std::string(10, ' ')})
-        .Record({MemoRef(first), "b", MemoRef(second)})
-        .Record({"0000000000", "c", MemoRef(shared)});
-    Prepare(table, memo);
-    ASSERT_EQ(Run(), 1) << OnlyMessage();
-    TableBuilder expected;
-    expected.Version(0x83)
-        .Field("ERST", 'M', 10)
-        .Field("NAME", 'C', 4)
-        .Field("ZWEIT", 'M', 10)
-        .Record({MemoRef(1), "a", std::string(10, ' ')})
-        .Record({MemoRef(2), "b", MemoRef(3)})
-        .Record({"0000000000", "c", MemoRef(4)});  // a field reading 0 stays as it is
-    EXPECT_EQ(ReadBytes(output), expected.Bytes());
-    EXPECT_EQ(ReadBytes(outputMemo), Dbase3Memo({"geteilt", "erstes Feld", "zweites Feld", "geteilt"}));
-}
-
-TEST_F(ConversionTest, WithoutMemoTextsTheMemoFileIsBlockZeroAndTheEndMark) {
-    MemoBuilder memo;
-    TableBuilder table;
-    table.Field("TEXT", 'M', 10).Field("NAME", 'C', 5);
-    Prepare(table, memo);  // no records: the header and the end mark
-    ASSERT_EQ(Run(), 1) << OnlyMessage();
-    EXPECT_EQ(ReadBytes(output), ConvertedHeader(TableBuilder(table).Version(0x83)) + '\x1A');
-    const std::string emptyMemo = std::string("\x01", 1) + std::string(511, '\0') + '\x1A';
-    EXPECT_EQ(ReadBytes(outputMemo), emptyMemo);
-    table.Record({std::string(10, ' '), "a"}).Record({"         0", "b"});  // fields reading 0
-    Prepare(table, memo);
-    ASSERT_EQ(Run(), 1) << OnlyMessage();
-    EXPECT_EQ(ReadBytes(outputMemo), emptyMemo);
-}
-
-TEST_F(ConversionTest, BytesBehindTheTerminatorAndTheLastRecordAreHandled) {
-    struct Case {
-        bool endOfFile;
-        std::string trailing;
-    };
-    const Case cases[] = {{true, ""}, {false, ""}, {true, "Rest hinter dem Ende"}, {false, "\x1A\x1A"}};
-    for (const Case& c : cases) {
-        SetUp();
-        TableBuilder table;
-        table.Field("NAME", 'C', 4)
-            .ExtraHeaderBytes("\x7F")
-            .EndOfFile(c.endOfFile)
-            .Record({"eins"})
-            .Record({"zwei"});
-        WriteBytes(input, table.Bytes() + c.trailing);
-        Choose(input, output);
-        ASSERT_EQ(Run(), 1) << OnlyMessage();
-        TableBuilder expected;
-        expected.Version(0x03)
-            .Field("NAME", 'C', 4)
-            .ExtraHeaderBytes("\x7F")
-            .Record({"eins"})
-            .Record({"zwei"});
-        EXPECT_EQ(ReadBytes(output), expected.Bytes());  // exactly one end mark
-        EXPECT_EQ(appState.headerLength, 66);
-        EXPECT_EQ(appState.fieldCount, 1u);
-    }
-}
-
-TEST_F(ConversionTest, AMissingMemoFileAnsweredYesKeepsTheMemoFieldsAsCharacterFields) {
-    WriteBytes(outputMemo, "alte Memodatei");
-    TableBuilder table;
-    table.Field("NAME", 'C', 4).Field("TEXT", 'M', 10).Record({"\x84", MemoRef(7)});
-    Prepare(table, true);
-    QueueAnswer(kAnswerYes);
-    ASSERT_EQ(Run(), 1);
-    ASSERT_EQ(RecordedBoxCount(), 1);
-    const RecordedBox& box = RecordedBoxAt(0);
-    EXPECT_STREQ(box.text,
-                 "Die zugehörige Memodatei wurde nicht gefunden\r\nSollen die Memotexte ignoriert werden?");
-    EXPECT_FALSE(box.hasCaption);
-    EXPECT_EQ(box.style, 0x114u);
-    TableBuilder expected;
-    expected.Version(0x03).Field("NAME", 'C', 4).Field("TEXT", 'C', 10).Record({"\xE4", MemoRef(7)});
-    EXPECT_EQ(ReadBytes(output), expected.Bytes());
-    EXPECT_EQ(ReadBytes(outputMemo), "alte Memodatei");
-    EXPECT_EQ(appState.memoFieldList[0], kListEnd);
-    EXPECT_TRUE(
-        EndsWith(ReadBytes(report),
-                 " --- Anmerkungen ---\r\n\r\n   alle Memofelder werden mit Feldart C übernommen.\r\n\r\n"));
-}
-
-TEST_F(ConversionTest, AMissingMemoFileAnsweredNoStopsBeforeAnyOutput) {
-    WriteBytes(output, "alte Tabelle");
-    TableBuilder table;
-    table.Field("TEXT", 'M', 10).Record({MemoRef(1)});
-    Prepare(table);
-    ASSERT_EQ(Run(), 0);  // No is also the default button
-    EXPECT_EQ(RecordedBoxCount(), 1);
-    EXPECT_EQ(ReadBytes(output), "alte Tabelle");
-    EXPECT_EQ(ListFolder(folder.Root()), "Report.txt|kunden.dbf|neu.dbf");
-    EXPECT_EQ(appState.steps.marker4, '>');
-    EXPECT_EQ(RepaintCount(), 0);
-    EXPECT_TRUE(
-        EndsWith(ReadBytes(report), "  0" + std::string(40, ' ') + "\r\n\r\n --- Anmerkungen ---\r\n\r\n"));
-}
-
-TEST_F(ConversionTest, ExistingOutputsAreReplacedOnlyBySuccess) {
-    WriteBytes(output, "alte Tabelle");
-    WriteBytes(outputMemo, "alte Memodatei");
-    MemoBuilder memo;
-    std::uint32_t block = memo.Add("neu");
-    TableBuilder table;
-    table.Field("TEXT", 'M', 10).Record({MemoRef(block)});
-    Prepare(table, memo);
-    ASSERT_EQ(Run(), 1) << OnlyMessage();
-    EXPECT_EQ(ReadBytes(outputMemo), Dbase3Memo({"neu"}));
-    EXPECT_EQ(ListFolder(folder.Root()), "Report.txt|kunden.dbf|kunden.dbt|neu.dbf|neu.dbt");
-}
-
-TEST_F(ConversionTest, TheMostFieldsAndMemoFieldsATableCanHave) {
-    MemoBuilder memo;
-    TableBuilder table;
-    std::vector<std::string> values;
-    std::vector<std::string> texts;
-    for (int i = 0; i < 255; ++i) {
-        std::string name = "F" + std::to_string(i);
-        if (i % 4 == 0) {  // 64 memo fields, more than 50
-            table.Field(name, 'M', 10);
-            texts.push_back("Memo " + std::to_string(i));
-            values.push_back(MemoRef(memo.Add(texts.back())));
-        } else {
-            table.Field(name, 'C', 2);
-            values.push_back(std::to_string(i % 100));
+// Earlier outputs stand at the output paths: an output with no expected file
+// must leave the earlier one as it was, and every one replaced is flushed
+// first.
+TEST(Conversion, EveryTableGivesItsExpectedOutputs) {
+    const char* write = std::getenv("KELVOR_WRITE_GOLDEN");  // makes the expected outputs anew
+    for (const auto& c : kGolden) {
+        SCOPED_TRACE(c.expected);
+        TempFolder folder;
+        CopyInput(c.input);
+        for (const char* name : kOutputs) {
+            if (!(c.options & kNew)) WriteBytes(name, "alt");
         }
+        ResetTestPlatform();
+        if (c.options & (kYes | kNo)) QueueAnswer(c.options & kYes ? kAnswerYes : kAnswerNo);
+        InjectFaultAt(0, OperationBit(kOperationFlush));  // counts the flushes; none fails
+        std::uint8_t result = Convert("kunden.dbf", "neu.dbf", c.options);
+        std::string golden = Fixture(std::string("golden/") + c.expected + "/");
+        std::uint32_t replaced = 0;
+        for (const char* name : kOutputs) {
+            std::string out = ReadBytes(name);
+            if (write != nullptr && out != "alt" && out != "(fehlt)") {
+                fs::create_directories(golden);
+                WriteBytes(golden + name, out);
+            }
+            bool written = fs::exists(golden + name);
+            replaced += written && !(c.options & kNew);
+            EXPECT_EQ(out, written ? ReadBytes(golden + name) : c.options & kNew ? "(fehlt)" : "alt") << name;
+        }
+        EXPECT_EQ(CountedFileOperations(), replaced);
+        EXPECT_EQ(result, c.refusal == nullptr);
+        bool boxes = c.refusal != nullptr || (c.options & (kRescue | kYes)) != 0;  // notes and questions
+        EXPECT_EQ(c.refusal ? Message() : boxes ? "" : Message(), c.refusal ? c.refusal : boxes ? "" : "(keine Meldung)");
+        EXPECT_EQ(appState.steps.marker4, result == 1 ? ' ' : '>');
+        EXPECT_EQ(ListFolder().find("~kv"), std::string::npos);
     }
-    table.Record(values);
-    Prepare(table, memo);
-    ASSERT_EQ(table.HeaderLengthValue(), 8193);
-    ASSERT_EQ(Run(), 1) << OnlyMessage();
-    EXPECT_EQ(appState.fieldCount, 255u);
-    EXPECT_EQ(appState.fieldLayoutList[255], kListEnd);
-    EXPECT_EQ(ReadBytes(outputMemo), Dbase3Memo(texts));
 }
 
-TEST_F(ConversionTest, ARunAfterAStoppedOneStartsAgainAtBlockOne) {
-    MemoBuilder memo;
-    std::uint32_t good = memo.Add("gut");
-    TableBuilder broken;
-    broken.Field("TEXT", 'M', 10).Record({MemoRef(good)}).Record({MemoRef(999)});
-    Prepare(broken, memo);
-    ASSERT_EQ(Run(), 0);  // the second record names a block beyond the memo file
-    TableBuilder table;
-    table.Field("TEXT", 'M', 10).Record({MemoRef(good)});
-    Prepare(table, memo);
-    ASSERT_EQ(Run(), 1) << OnlyMessage();
-    EXPECT_EQ(ReadBytes(outputMemo), Dbase3Memo({"gut"}));
-    EXPECT_EQ(ReadBytes(output).substr(table.HeaderLengthValue() + 1, 10), MemoRef(1));
+// Runs refused before the report is begun: one message, every file as it was.
+TEST(Conversion, RunsThatCannotStartNameTheirCause) {
+    const std::string longName(253, 'k');
+    const std::string deep = std::string(249, 'd') + static_cast<char>(fs::path::preferred_separator) + "n.dbf";
+    const struct {
+        std::string input, output, message;
+    } cases[] = {
+        {"", "neu.dbf", " es wurde keine Eingabedatei angegeben"},
+        {"kunden.dbf", "", " es wurde keine Ausgabedatei angegeben"},
+        {"kunden.dbf", "KUNDEN.dbf", "Eingabe- und Ausgabedatei dürfen nicht gleich sein"},
+        {"kunden.dbf", "ordner/../kunden.dbf", "Eingabe- und Ausgabedatei dürfen nicht gleich sein"},
+        {"kunden.dbf", "kunden.dbt",
+         "Die Ausgabedatei und die Memodatei der Eingabedatei dürfen nicht dieselbe Datei sein"},
+        {"kunden.dbf", "neu.dbt", "Die Ausgabedatei und die Memodatei der Ausgabedatei dürfen nicht dieselbe Datei sein"},
+        {"kunden.dbf", "Report.txt", "Die Ausgabedatei und die Berichtsdatei Report.txt dürfen nicht dieselbe Datei sein"},
+        {"kunden.dbf", "kunden.dbx",
+         "Die Memodatei der Eingabedatei und die Memodatei der Ausgabedatei dürfen nicht dieselbe Datei sein"},
+        {"kunden.dbf", "ordner.dbf", "Die Memodatei der Ausgabedatei ist keine gewöhnliche Datei"},
+        {"fehlt.dbf", "neu.dbf", "Die Eingabedatei kann nicht geöffnet werden"},
+        {"ordner", "neu.dbf", "Die Eingabedatei ist keine gewöhnliche Datei"},
+        {longName, "neu.dbf", "Der Pfad der Memodatei der Eingabedatei ist zu lang"},
+        {"kunden.dbf", longName, "Der Pfad der Memodatei der Ausgabedatei ist zu lang"},
+        {"kunden.dbf", deep, "Der Pfad der Berichtsdatei Report.txt ist zu lang"},
+    };
+    for (const auto& c : cases) {
+        TempFolder folder;
+        CopyInput("beispiel");
+        fs::create_directory("ordner");
+        fs::create_directory("ordner.dbt");
+        WriteBytes("Report.txt", "alt");
+        std::string before = ListFolder() + ReadBytes("kunden.dbf") + ReadBytes("kunden.dbt");
+        ResetTestPlatform();
+        EXPECT_EQ(Convert(c.input, c.output), 0);
+        EXPECT_EQ(RecordedBoxCount(), 1);
+        EXPECT_EQ(Message(), c.message);
+        EXPECT_EQ(RecordedBoxAt(0).style, 0x10u);  // MB_OK with MB_ICONHAND, no caption
+        EXPECT_FALSE(RecordedBoxAt(0).hasCaption);
+        EXPECT_EQ(ListFolder() + ReadBytes("kunden.dbf") + ReadBytes("kunden.dbt") + ReadBytes("Report.txt"),
+                  before + "alt");
+    }
+}
+
+// Tables whose header is damaged or of another kind: the fixture of every
+// field class with a few bytes changed, or cut short.
+TEST(Conversion, DamagedHeadersAreRefusedBeforeTheReport) {
+    const std::string table = ReadBytes(Fixture("inputs/felder/kunden.dbf"));
+    const std::string invalid = "Die Eingabedatei ist keine gültige dBase-Tabelle:\r\n";
+    // Header bytes 4 the record count, 8 the header length, 10 the record
+    // length (71); descriptors from 32: NOTIZ (M 10), then NAME (C 12).
+    const struct {
+        std::size_t cut;  // the file ends there; 0: it does not
+        std::vector<std::pair<std::size_t, std::string>> changes;
+        std::string message;
+    } cases[] = {
+        {20, {}, invalid + "Sie ist kürzer als ihr Dateikopf."},
+        {200, {}, invalid + "Sie ist kürzer als ihr Dateikopf."},
+        {0, {{0, "\x8C"}}, invalid + "Sie hat das Format der dBase-Stufe 7, das nicht konvertiert werden kann."},
+        {0, {{0, "\x04"}}, invalid + "Sie hat das Format der dBase-Stufe 7, das nicht konvertiert werden kann."},
+        {0, {{8, std::string("\x40\x00", 2)}}, invalid + "Ihr Dateikopf gibt weniger als 1 oder mehr als 255 Felder an."},
+        {0, {{32, "\x0D"}}, invalid + "Ihr Dateikopf gibt weniger als 1 oder mehr als 255 Felder an."},
+        {0, {{8, "\x01\x7D"}}, invalid + "Ihr Dateikopf ist länger als 32000 Byte."},
+        {0, {{10, "\x01\x7D"}}, invalid + "Ihre Satzlänge ist größer als 32000 Byte."},
+        {0, {{10, "\x44"}}, invalid + "Ihre Satzlänge stimmt nicht mit der Summe der Feldlängen überein."},
+        {0, {{4, "\x07"}}, invalid + "Sie ist kürzer, als ihre Satzzahl angibt."},
+        {0, {{48, "\x0B"}, {10, "\x48"}}, invalid + "Das Memofeld NOTIZ ist nicht 10 Zeichen lang."},
+        {0, {{81, "\x01"}, {10, "\x47\x01"}},
+         "Die Eingabedatei hat Zeichenfelder mit mehr als 255 Zeichen, die nicht konvertiert werden können"},
+    };
+    for (const auto& c : cases) {
+        TempFolder folder;
+        CopyInput("felder");
+        std::string bytes = c.cut != 0 ? table.substr(0, c.cut) : table;
+        for (const auto& [at, change] : c.changes) bytes.replace(at, change.size(), change);
+        WriteBytes("kunden.dbf", bytes);
+        ResetTestPlatform();
+        EXPECT_EQ(Convert("kunden.dbf", "neu.dbf"), 0);
+        EXPECT_EQ(Message(), c.message);
+        EXPECT_EQ(ListFolder(), "kunden.dbf|kunden.dbt");
+    }
+}
+
+// A sparse memo file stands in for a large one: a text at the last block
+// below 2 GiB converts, one at 2 GiB is refused.
+TEST(Conversion, MemoTextsUpTo2GiB) {
+    for (std::uint32_t block : {4194303u, 4194304u}) {
+        TempFolder folder;
+        CopyInput("memo-fehlt");
+        std::string table = ReadBytes("kunden.dbf");
+        table.replace(table.size() - 11, 10, std::string(3, ' ') + std::to_string(block));
+        WriteBytes("kunden.dbf", table);
+        WriteBytes("kunden.dbt", ReadBytes(Fixture("inputs/leer/kunden.dbt")));
+        fs::resize_file("kunden.dbt", (block + 1) * 512ull);
+        std::fstream out("kunden.dbt", std::ios::binary | std::ios::in | std::ios::out);
+        out.seekp(static_cast<std::streamoff>(block) * 512).write("\xFF\xFF\x08\x00\x0B\0\0\0abc", 11);
+        out.close();
+        ResetTestPlatform();
+        EXPECT_EQ(Convert("kunden.dbf", "neu.dbf"), block < 4194304u) << Message();
+        EXPECT_EQ(ReadBytes("neu.dbt").substr(block < 4194304u ? 512 : 0, 4), block < 4194304u ? "abc\x1A" : "(feh");
+    }
 }
 
 }  // namespace

@@ -1,102 +1,111 @@
-// Every file operation of a whole conversion made to fail in turn: each time
-// the run must show a message, return 0, leave no temporary file, and leave
-// every file that existed before as it was (the report aside).
+// File operations of whole conversions made to fail: each one stops the run
+// with one message that names the file, leaves no temporary file and every
+// file that existed before as it was (the report aside, which tells how far
+// a stopped run came).
+#include <gtest/gtest.h>
+
+#include <cstring>
 #include <filesystem>
 #include <string>
 
-#include "conversion_fixture.h"
+#include "app/oem_option.h"
+#include "convert/conversion_run.h"
+#include "platform/test/platform_test.h"
+#include "support/app_state.h"
+#include "test_files.h"
 
 namespace {
 
-// Open, create, read, write, set position, size, close and replace; a failed
-// removal of a temporary file would leave it behind by its nature.
-const std::uint32_t kMask = OperationBit(kOperationOpen) | OperationBit(kOperationCreate) |
-                            OperationBit(kOperationRead) | OperationBit(kOperationWrite) |
-                            OperationBit(kOperationSeek) | OperationBit(kOperationSize) |
-                            OperationBit(kOperationClose) | OperationBit(kOperationReplace) |
-                            OperationBit(kOperationTruncate) | OperationBit(kOperationFlush);
+// A failed removal of a temporary file leaves it behind by its nature.
+const std::uint32_t kAllButRemove = ~OperationBit(kOperationRemove);
+const char* const kOutputs[] = {"neu.dbf", "neu.dbt", "Report.txt"};
 
-const char* const kOperationNames[] = {"open",  "create",  "read",   "write",   "seek",
-                                       "size",  "close",   "replace", "remove", "truncate", "flush"};
+std::uint8_t Convert(const char* input, bool decoys, bool oemToAnsi, bool skip) {
+    CopyInput(input);
+    for (const char* name : kOutputs) {
+        if (decoys) WriteBytes(name, "alt");
+    }
+    std::strcpy(appState.inputPath, "kunden.dbf");
+    std::strcpy(appState.outputPath, "neu.dbf");
+    SetOemToAnsi(oemToAnsi);
+    appState.skipDamagedMemos = skip;
+    return ConversionRun();
+}
 
-class FaultSweep : public ConversionTest {
-protected:
-    struct Inputs {
-        TableBuilder table;
-        MemoBuilder memo;
-        bool memoFile;
-        bool decoys;
-        bool oemToAnsi;
-    };
+int Failures() {
+    int failures = 0;
+    for (int i = 0; i < RecordedBoxCount(); ++i) failures += (RecordedBoxAt(i).style & kBoxIconHand) != 0;
+    return failures;
+}
 
-    void Place(const Inputs& inputs) {
-        if (inputs.memoFile) WriteBytes(inputMemo, inputs.memo.Bytes());
-        for (const std::string& path : {output, outputMemo, report}) {
-            if (inputs.decoys) {
-                WriteBytes(path, "alt");
-            } else {
-                std::filesystem::remove(path);  // the counting run's outputs
+TEST(FaultSweep, EveryFailingOperationStopsTheRunAndChangesNothing) {
+    const struct {
+        const char* input;
+        bool decoys, oemToAnsi, skip;
+    } sweeps[] = {{"felder", true, true, false},
+                  {"felder", false, false, false},
+                  {"ohne-memo", true, false, false},  // records copied by the system
+                  {"beschaedigt", false, false, true}};
+    for (const auto& s : sweeps) {
+        std::uint32_t operations = 0;
+        for (std::uint32_t k = 0; k <= operations; ++k) {
+            TempFolder folder;
+            ResetTestPlatform();
+            InjectFaultAt(k, kAllButRemove);
+            std::uint8_t result = Convert(s.input, s.decoys, s.oemToAnsi, s.skip);
+            if (k == 0) {
+                ASSERT_EQ(result, 1);
+                operations = CountedFileOperations();
+                continue;
             }
-        }
-        Prepare(inputs.table, inputs.oemToAnsi);
-    }
-
-    // Runs once without a fault to count the operations, then once per
-    // operation with that one failing.
-    void Sweep(const Inputs& inputs) {
-        Place(inputs);
-        InjectFaultAt(0, kMask);
-        ASSERT_EQ(Run(), 1) << OnlyMessage();
-        std::uint32_t operations = CountedFileOperations();
-        ASSERT_GT(operations, 20u);
-        for (std::uint32_t k = 1; k <= operations; ++k) {
-            SetUp();
-            Place(inputs);
-            std::string before = Snapshot("Report.txt");
-            InjectFaultAt(k, kMask);
-            std::uint8_t result = Run();
-            FileOperation kind = kOperationRemove;
-            ASSERT_TRUE(FaultWasInjected(&kind)) << "operation " << k;
-            std::string where = "operation " + std::to_string(k) + ", a failed " + kOperationNames[kind];
+            FileOperation kind;
+            ASSERT_TRUE(FaultWasInjected(&kind));
+            std::string where = std::string(s.input) + ", operation " + std::to_string(k) + " of kind " +
+                                std::to_string(kind);
             EXPECT_EQ(result, 0) << where;
-            EXPECT_EQ(RecordedBoxCount(), 1) << where;
-            if (!inputs.decoys) std::filesystem::remove(report);  // a stopped run may leave its report
-            EXPECT_EQ(Snapshot("Report.txt"), before) << where;
-            EXPECT_EQ(ListFolder(folder.Root()).find("~kv"), std::string::npos) << where;
+            EXPECT_EQ(Failures(), 1) << where;
+            if (!s.decoys) std::filesystem::remove("Report.txt");
+            std::string outputs = ReadBytes("neu.dbf") + ReadBytes("neu.dbt");
+            EXPECT_EQ(outputs, s.decoys ? "altalt" : "(fehlt)(fehlt)") << where;
+            EXPECT_EQ(ListFolder().find("~kv"), std::string::npos) << where;
         }
     }
+}
 
-    static TableBuilder MemoTable(MemoBuilder& memo) {
-        TableBuilder table;
-        table.Field("NAME", 'C', 6)
-            .Field("NOTIZ", 'M', 10)
-            .Record({"\x84rger", MemoRef(memo.Add("kurz"))})
-            .Record({"Gr\x94\xE1"
-                     "e",
-                     MemoRef(memo.Add(std::string(1300, 'x')))},
-                    true)
-            .Record({"leer", std::string(10, ' ')});
-        return table;
+TEST(FaultSweep, EachFailureNamesItsFile) {
+    const std::string cannotMove =
+        "Die Ausgabedateien können nicht an ihren Platz gebracht werden;\r\nvorhandene Dateien bleiben unverändert";
+    const struct {
+        FileOperation operation;
+        std::uint32_t ordinal;  // among the operations of that kind
+        std::string message;
+    } cases[] = {
+        {kOperationOpen, 1, "Die Eingabedatei kann nicht geöffnet werden"},
+        {kOperationOpen, 2, "Die Memodatei der Eingabedatei kann nicht gelesen werden"},
+        {kOperationCreate, 1, "Die Berichtsdatei Report.txt kann im Verzeichnis der Ausgabedatei nicht angelegt werden"},
+        {kOperationCreate, 2, "Die Ausgabedatei kann nicht angelegt werden"},
+        {kOperationCreate, 3, "Die Memodatei der Ausgabedatei kann nicht angelegt werden"},
+        // Two reads of the header and one of the memo file's block 0, then the records.
+        {kOperationRead, 4, "Die Eingabedatei kann nicht gelesen werden"},
+        {kOperationRead, 5, "Die Memodatei der Eingabedatei kann nicht gelesen werden"},
+        // Closed in the order report, input table, output table, input memo file, output memo file.
+        {kOperationClose, 1, "Die Berichtsdatei Report.txt kann nicht geschrieben werden"},
+        {kOperationClose, 2, "Die Eingabedatei kann nicht gelesen werden"},
+        {kOperationClose, 3, "Die Ausgabedatei kann nicht geschrieben werden (ist der Datenträger voll?)"},
+        {kOperationClose, 4, "Die Memodatei der Eingabedatei kann nicht gelesen werden"},
+        {kOperationClose, 5, "Die Memodatei der Ausgabedatei kann nicht geschrieben werden (ist der Datenträger voll?)"},
+        // The report moves first, then the memo file and the table.
+        {kOperationReplace, 1, "Die Berichtsdatei Report.txt kann nicht geschrieben werden"},
+        {kOperationReplace, 2, cannotMove},
+        {kOperationReplace, 3, cannotMove},
+    };
+    for (const auto& c : cases) {
+        TempFolder folder;
+        ResetTestPlatform();
+        InjectFaultAt(c.ordinal, OperationBit(c.operation));
+        EXPECT_EQ(Convert("beispiel", false, false, false), 0);
+        EXPECT_EQ(RecordedBoxCount() == 1 ? std::string(RecordedBoxAt(0).text) : "", c.message) << c.ordinal;
     }
-};
-
-TEST_F(FaultSweep, MemoTextsWithExistingOutputs) {
-    Inputs inputs{{}, {}, true, true, true};
-    inputs.table = MemoTable(inputs.memo);
-    Sweep(inputs);
-}
-
-TEST_F(FaultSweep, MemoTextsWithNewOutputs) {
-    Inputs inputs{{}, {}, true, false, false};
-    inputs.table = MemoTable(inputs.memo);
-    Sweep(inputs);
-}
-
-// Option off: the records pass unchanged and the system copies them.
-TEST_F(FaultSweep, NoMemoTexts) {
-    Inputs inputs{{}, {}, false, true, false};
-    inputs.table.Field("NAME", 'C', 6).Field("ZAHL", 'N', 4).Record({"eins", "1"}).Record({"zwei", "2"});
-    Sweep(inputs);
 }
 
 }  // namespace

@@ -7,7 +7,6 @@
 #include "app/file_choices.h"
 #include "app/oem_option.h"
 #include "platform/test/platform_test.h"
-#include "test_files.h"
 #include "support/app_state.h"
 
 namespace {
@@ -35,9 +34,9 @@ TEST_F(Choices, AChosenInputIsShownAndItsMemoPathDerived) {
 }
 
 TEST_F(Choices, AChosenOutputDerivesItsMemoAndReportPaths) {
-    Put(appState.outputPath, NativePath("C:\\Daten\\neu.dbf"));
+    Put(appState.outputPath, "C:\\Daten\\neu.dbf");
     AcceptOutputChoice(true);
-    EXPECT_EQ(Display(appState.steps.outputDisplay), NativePath("C:\\Daten\\neu.dbf") + std::string(64, ' '));
+    EXPECT_EQ(Display(appState.steps.outputDisplay), "C:\\Daten\\neu.dbf" + std::string(64, ' '));
     EXPECT_EQ(appState.steps.marker2, ' ');
 }
 
@@ -50,7 +49,7 @@ TEST_F(Choices, ADialogLeftWithoutAChoiceEmptiesThePathButKeepsTheDerivedOnes) {
     EXPECT_EQ(appState.steps.marker1, '>');
     EXPECT_EQ(RepaintCount(), 2);
 
-    Put(appState.outputPath, NativePath("C:\\Daten\\neu.dbf"));
+    Put(appState.outputPath, "C:\\Daten\\neu.dbf");
     AcceptOutputChoice(true);
     AcceptOutputChoice(false);
     EXPECT_EQ(appState.outputPath[0], '\0');
@@ -79,7 +78,6 @@ TEST_F(Choices, TheOptionWritesItsDisplayAndTheReportLineTogether) {
     EXPECT_EQ(appState.oemToAnsi, 1);
     EXPECT_EQ(std::string(appState.steps.optionDisplay, 4), "ja  ");
     EXPECT_EQ(appState.steps.marker4, '>');  // the unused blank before step 4 stays
-    EXPECT_EQ(appState.steps.unusedBlank, ' ');
     SetOemToAnsi(false);
     EXPECT_EQ(appState.oemToAnsi, 0);
     EXPECT_EQ(std::string(appState.steps.optionDisplay, 4), "nein");

@@ -1,7 +1,9 @@
-// The platform's files on real files in a temporary folder: buffered reads
-// and writes must leave every byte where unbuffered calls would.
+// The platform's files on real files: buffered reads and writes must leave
+// every byte where unbuffered calls would, and every failure must be told.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <random>
 #include <string>
 
@@ -10,12 +12,6 @@
 
 namespace {
 
-class Files : public ::testing::Test {
-protected:
-    void SetUp() override { ResetTestPlatform(); }
-    TempFolder folder;
-};
-
 std::string Pattern(std::size_t length, unsigned seed) {
     std::mt19937 random(seed);
     std::string bytes(length, '\0');
@@ -23,155 +19,109 @@ std::string Pattern(std::size_t length, unsigned seed) {
     return bytes;
 }
 
-std::string Read(FileHandle file, std::uint32_t count) {
-    std::string bytes(count, '\0');
-    std::uint32_t done = 0;
-    EXPECT_TRUE(FileRead(file, &bytes[0], count, &done));
-    bytes.resize(done);
-    return bytes;
-}
-
-bool Write(FileHandle file, const std::string& bytes) {
-    std::uint32_t done = 0;
-    bool ok = FileWrite(file, bytes.data(), static_cast<std::uint32_t>(bytes.size()), &done);
-    return ok && done == bytes.size();
-}
-
-TEST_F(Files, CreateEmptiesAFileAndReadsStopShortOnlyAtItsEnd) {
-    std::string path = folder.Path("kurz.dbf");
-    WriteBytes(path, "alter Inhalt");
-    FileHandle file = FileCreate(path.c_str());
-    ASSERT_TRUE(Write(file, "0123456789"));
-    ASSERT_TRUE(FileSeek(file, 0));
-    EXPECT_EQ(Read(file, 4), "0123");
-    EXPECT_EQ(Read(file, 20), "456789");
-    EXPECT_EQ(Read(file, 20), "");
-    ASSERT_TRUE(FileSeek(file, 100));  // past the end: reads give nothing
-    EXPECT_EQ(Read(file, 5), "");
-    std::uint64_t size = 0;
-    ASSERT_TRUE(FileSize(file, &size));
-    EXPECT_EQ(size, 10u);
-    EXPECT_TRUE(FileClose(file));
-    EXPECT_EQ(ReadBytes(path), "0123456789");
-}
-
-// Random reads, writes and jumps over a file of a few buffers' length, checked
-// against the same operations on a string.
-TEST_F(Files, RandomReadsWritesAndSeeksMatchAModel) {
-    std::string path = folder.Path("modell.bin");
+// Random reads, writes, jumps, cuts and copies from a second file, over a few
+// buffers' length, checked against the same operations on a string.
+TEST(Files, RandomOperationsMatchAModel) {
+    TempFolder folder;
+    ResetTestPlatform();
     std::string model = Pattern(600 * 1024, 1);
-    WriteBytes(path, model);
-    FileHandle file = FileCreate(path.c_str());
-    ASSERT_NE(file, kNoFile);
-    ASSERT_TRUE(Write(file, model));
+    const std::string source = Pattern(400 * 1024, 2);
+    WriteBytes("quelle.bin", source);
+    FileHandle file = FileCreate("modell.bin");
+    FileProblem problem;
+    FileHandle from = FileOpenRead("quelle.bin", &problem);
+    std::uint32_t done = 0;
+    ASSERT_TRUE(FileWrite(file, model.data(), static_cast<std::uint32_t>(model.size()), &done));
     ASSERT_TRUE(FileSeek(file, 0));
     std::mt19937 random(7);
     std::size_t position = 0;
     for (int step = 0; step < 3000; ++step) {
         // Mostly small steps, now and then one larger than a whole buffer.
         std::uint32_t length = random() % 8 == 0 ? random() % 300000 : random() % 2000;
-        switch (random() % 4) {
-        case 0: {
+        std::string bytes = Pattern(length, step);
+        std::uint64_t copied = 0;
+        switch (random() % 6) {
+        case 0:
             position = random() % (model.size() + 1000);
             ASSERT_TRUE(FileSeek(file, position));
             break;
-        }
         case 1:
-        case 2: {
-            std::string expected = position < model.size() ? model.substr(position, length) : std::string();
-            ASSERT_EQ(Read(file, length), expected) << "step " << step << " at " << position;
-            position += expected.size();
-            break;
+        case 2:
+            ASSERT_TRUE(FileRead(file, &bytes[0], length, &done));
+            bytes.resize(done);
+            ASSERT_EQ(bytes, position < model.size() ? model.substr(position, length) : "") << step;
+            position += done;
+            continue;
+        case 4: {  // from the second file: what it holds from a random place on
+            std::size_t at = random() % source.size();
+            ASSERT_TRUE(FileSeek(from, at));
+            ASSERT_EQ(FileCopy(from, file, length, &copied), kCopyDone);
+            bytes = source.substr(at, copied);
+            [[fallthrough]];
         }
-        case 3: {
-            std::string bytes = Pattern(length, step);
+        case 3:
             if (position > model.size()) model.resize(position, '\0');  // the gap reads as zeros
-            model.replace(position, std::min<std::size_t>(length, model.size() - position), bytes);
-            ASSERT_TRUE(Write(file, bytes));
-            position += length;
+            model.replace(position, std::min<std::size_t>(bytes.size(), model.size() - position), bytes);
+            if (copied == 0) {
+                ASSERT_TRUE(FileWrite(file, bytes.data(), length, &done));
+            }
+            position += bytes.size();
             break;
-        }
+        case 5:
+            model.resize(std::min<std::size_t>(model.size(), position + length));
+            ASSERT_TRUE(FileTruncate(file, model.size()));
+            break;
         }
     }
     std::uint64_t size = 0;
     ASSERT_TRUE(FileSize(file, &size));
     EXPECT_EQ(size, model.size());
-    ASSERT_TRUE(FileClose(file));
-    EXPECT_TRUE(ReadBytes(path) == model);
+    ASSERT_TRUE(FileClose(file) && FileClose(from));
+    EXPECT_TRUE(ReadBytes("modell.bin") == model);
 }
 
-TEST_F(Files, SameFileJudgesIdentityNotText) {
-    std::filesystem::create_directory(folder.Root() / "sub");
-    std::string path = folder.Path("kunden.dbf");
-    std::string other = folder.Path("lieferanten.dbf");
-    WriteBytes(path, "a");
-    WriteBytes(other, "a");
-    std::string detour = (folder.Root() / "sub" / ".." / "kunden.dbf").string();
-    EXPECT_TRUE(SameFile(path.c_str(), detour.c_str()));
-    EXPECT_TRUE(SameFile(path.c_str(), path.c_str()));
-    EXPECT_FALSE(SameFile(path.c_str(), other.c_str()));
-    EXPECT_FALSE(SameFile(path.c_str(), folder.Path("fehlt.dbf").c_str()));
-    EXPECT_FALSE(SameFile(folder.Path("fehlt.dbf").c_str(), folder.Path("fehlt.dbf").c_str()));
-    if (!FileNamesCaseSensitive()) {
-        EXPECT_TRUE(SameFile(path.c_str(), folder.Path("KUNDEN.DBF").c_str()));
-    }
-}
-
-TEST_F(Files, ReplaceRemoveAndEveryFailureReported) {
-    std::string from = folder.Path("~kv0001.tmp");
-    std::string to = folder.Path("neu.dbf");
-    WriteBytes(from, "neuer Inhalt");
-    WriteBytes(to, "alter Inhalt");
-    bool taken = false;
-    EXPECT_EQ(FileCreateNew(to.c_str(), &taken), kNoFile);  // a claimed name must be free
-    EXPECT_TRUE(taken);
-    EXPECT_EQ(ReadBytes(to), "alter Inhalt");
-    EXPECT_EQ(FileCreateNew(folder.Path("fehlt/neu.dbf").c_str(), &taken), kNoFile);
-    EXPECT_FALSE(taken);  // no other name would help
-    ASSERT_TRUE(FileReplace(from.c_str(), to.c_str()));
-    EXPECT_EQ(ReadBytes(to), "neuer Inhalt");
-    EXPECT_FALSE(Exists(from));
-    EXPECT_FALSE(FileReplace(from.c_str(), to.c_str()));
-    EXPECT_EQ(ReadBytes(to), "neuer Inhalt");
-    ASSERT_TRUE(FileRemove(to.c_str()));
-    EXPECT_FALSE(FileExists(to.c_str()));
-    EXPECT_FALSE(FileRemove(to.c_str()));
+TEST(Files, WhatStandsAtAPathAndEveryFailureTold) {
+    TempFolder folder;
+    ResetTestPlatform();
+    std::filesystem::create_directory("sub");
+    WriteBytes("kunden.dbf", "a");
+    WriteBytes("neu.dbf", "a");
+    EXPECT_TRUE(SameFile("kunden.dbf", (std::filesystem::path("sub") / ".." / "kunden.dbf").string().c_str()));
+    EXPECT_FALSE(SameFile("kunden.dbf", "neu.dbf"));
+    EXPECT_FALSE(SameFile("fehlt.dbf", "fehlt.dbf"));
+    EXPECT_EQ(SameFile("kunden.dbf", "KUNDEN.DBF"), !FileNamesCaseSensitive());
     FileProblem problem;
-    EXPECT_EQ(FileOpenRead(to.c_str(), &problem), kNoFile);
-    EXPECT_EQ(problem, kFileMissing);
-    EXPECT_EQ(FileOpenRead(folder.Root().string().c_str(), &problem), kNoFile);
-    EXPECT_EQ(problem, kFileNotRegular);
-    EXPECT_EQ(FileOpenRead(IsPathSeparator('/') ? "/dev/null" : "NUL", &problem), kNoFile);  // a device
-    EXPECT_EQ(problem, kFileNotRegular);
-    EXPECT_EQ(FileCreate(folder.Path("fehlt/neu.dbf").c_str()), kNoFile);
-
+    for (const char* path : {"fehlt.dbf", "sub", FileNamesCaseSensitive() ? "/dev/null" : "NUL"}) {
+        EXPECT_EQ(FileOpenRead(path, &problem), kNoFile);
+        EXPECT_EQ(problem, path[0] == 'f' ? kFileMissing : kFileNotRegular) << path;
+    }
+    bool taken = false;
+    EXPECT_EQ(FileCreateNew("neu.dbf", &taken), kNoFile);  // a claimed name must be free
+    EXPECT_TRUE(taken);
+    EXPECT_EQ(FileCreateNew("fehlt/neu.dbf", &taken), kNoFile);
+    EXPECT_FALSE(taken);  // no other name would help
+    ASSERT_TRUE(FileReplace("kunden.dbf", "neu.dbf") && FileRemove("neu.dbf"));
+    EXPECT_EQ(ListFolder(), "sub");
+    EXPECT_FALSE(FileReplace("kunden.dbf", "neu.dbf") || FileRemove("neu.dbf"));
     // Eight files at once, then no more; a closed handle is dead and its slot free.
-    WriteBytes(to, "a");
+    WriteBytes("a", "a");
     FileHandle open[8];
-    for (FileHandle& file : open) ASSERT_NE(file = FileOpenRead(to.c_str(), &problem), kNoFile);
-    EXPECT_EQ(FileOpenRead(to.c_str(), &problem), kNoFile);
+    for (FileHandle& file : open) ASSERT_NE(file = FileOpenRead("a", &problem), kNoFile);
+    EXPECT_EQ(FileOpenRead("a", &problem), kNoFile);
     EXPECT_EQ(problem, kFileUnreadable);
     ASSERT_TRUE(FileClose(open[3]));
     char byte;
     std::uint32_t done = 7;
     EXPECT_FALSE(FileRead(open[3], &byte, 1, &done));
     EXPECT_EQ(done, 0u);
-    EXPECT_EQ(FileOpenRead(to.c_str(), &problem), open[3]);
+    EXPECT_EQ(FileOpenRead("a", &problem), open[3]);
     for (FileHandle file : open) FileClose(file);
-    EXPECT_TRUE(FileClose(kNoFile));
-}
-
 #ifndef _WIN32
-// A full disk: the buffered write succeeds, the failure surfaces at the close.
-TEST_F(Files, AFullDiskSurfacesAtTheLatestAtClose) {
-    FileHandle file = FileCreate("/dev/full");
-    ASSERT_NE(file, kNoFile);
-    EXPECT_TRUE(Write(file, "Daten"));
-    EXPECT_FALSE(FileClose(file));
-    file = FileCreate("/dev/full");
-    EXPECT_FALSE(Write(file, std::string(300 * 1024, 'x')));  // larger than a buffer
-    EXPECT_FALSE(FileClose(file));
-}
+    // A full disk: the buffered write succeeds, the failure surfaces at the close.
+    FileHandle full = FileCreate("/dev/full");
+    EXPECT_TRUE(FileWrite(full, "Daten", 5, &done));
+    EXPECT_FALSE(FileClose(full));
 #endif
+}
 
 }  // namespace

@@ -1,67 +1,83 @@
-// Path texts as each platform reads them.
+// Path texts as each platform reads them, and the paths a run derives.
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <filesystem>
 #include <string>
 
+#include "convert/run_paths.h"
 #include "platform/platform.h"
 #include "test_files.h"
 
 namespace {
 
-TEST(PathTexts, SeparatorsAndCaseFollowThePlatform) {
-    EXPECT_NE(IsPathSeparator('\\'), IsPathSeparator('/'));
-    EXPECT_FALSE(IsPathSeparator('.'));
-    EXPECT_FALSE(IsPathSeparator(':'));
-    EXPECT_TRUE(SamePathText("C:\\Daten\\neu.dbf", "C:\\Daten\\neu.dbf"));
-    EXPECT_TRUE(SameTextIgnoringCase("C:\\Daten\\neu.dbf", "c:\\DATEN\\NEU.DBF"));
-    EXPECT_FALSE(SameTextIgnoringCase("neu.dbf", "neu.dbt"));
-    EXPECT_EQ(IsPathSeparator('/'), FileNamesCaseSensitive());
-    EXPECT_EQ(SamePathText("C:\\Daten\\neu.dbf", "c:\\daten\\NEU.dbf"), !FileNamesCaseSensitive());
+// Win32 spelling in the tests, the platform's own separator in the paths.
+std::string Native(std::string path) {
+    for (char& c : path) c = c == '\\' ? PathSeparator() : c;
+    return path;
 }
 
-TEST(PathTexts, FullPathPutsARelativePathIntoTheCurrentDirectory) {
-    std::string current = std::filesystem::current_path().string();
+std::string Derived(bool memo, const std::string& table) {
+    char path[256];
+    std::memset(path, '#', sizeof path);
+    std::uint8_t fits = memo ? DeriveMemoPath(Native(table).c_str(), path) : DeriveReportPathOf(Native(table).c_str(), path);
+    return fits ? path : "(zu lang)";
+}
+
+TEST(Paths, DerivedFromATable) {
+    const std::string d(244, 'd');  // with its separator 245 characters
+    const struct {
+        bool memo;
+        std::string table, derived;
+    } cases[] = {
+        {true, "C:\\Daten\\kunden.dbf", "C:\\Daten\\kunden.dbt"},
+        {true, "C:\\x\\a.b.dbf", "C:\\x\\a.b.dbt"},
+        {true, "a.dbase", "a.dbt"},
+        {true, "C:\\Daten\\neu.d", "C:\\Daten\\neu.dbt"},  // one character: ".dbt" in its place
+        {true, "C:\\Daten.alt\\neu", "C:\\Daten.alt\\neu.dbt"},
+        {true, std::string(251, 'n') + ".dbf", std::string(251, 'n') + ".dbt"},
+        {true, std::string(253, 'n'), "(zu lang)"},
+        {false, "C:\\Daten.alt\\neu.dbf", "C:\\Daten.alt\\Report.txt"},
+        {false, "neu.dbf", "Report.txt"},
+        {false, d + "\\n.dbf", d + "\\Report.txt"},
+        {false, d + "d\\n.dbf", "(zu lang)"},
+    };
+    for (const auto& c : cases) {
+        std::string expected = c.derived == "(zu lang)" ? c.derived : Native(c.derived);
+        EXPECT_EQ(Derived(c.memo, c.table), expected) << c.table;
+    }
+    // Where names are case sensitive an upper-case name keeps its case; a
+    // backslash is part of a name there.
+    if (FileNamesCaseSensitive()) {
+        EXPECT_EQ(Derived(true, "/daten/KUNDEN"), "/daten/KUNDEN.DBT");
+        EXPECT_EQ(Derived(true, "/daten/kunden.DBf"), "/daten/kunden.DBT");
+        char report[256];
+        DeriveReportPathOf("/aus/Preis\\Liste.dbf", report);
+        EXPECT_STREQ(report, "/aus/Report.txt");
+    }
+}
+
+TEST(Paths, FullPathsAndNamesThatDifferOnlyInCase) {
+    TempFolder folder;
     char full[256];
     ASSERT_TRUE(FullPath("neu.dbf", full, sizeof full));
     EXPECT_EQ(std::string(full), (std::filesystem::current_path() / "neu.dbf").string());
-    EXPECT_EQ(std::string(full).substr(0, current.size()), current);
     char small[8];
     EXPECT_FALSE(FullPath("neu.dbf", small, sizeof small));
-}
-
-#ifndef _WIN32
-TEST(PathTexts, FullPathKeepsAnAbsolutePathAndDropsALeadingDotSlash) {
-    char full[256];
-    ASSERT_TRUE(FullPath("/daten/neu.dbf", full, sizeof full));
-    EXPECT_STREQ(full, "/daten/neu.dbf");
+    EXPECT_EQ(SamePathText("C:\\a\\neu.dbf", "c:\\A\\NEU.dbf"), !FileNamesCaseSensitive());
+    if (!FileNamesCaseSensitive()) return;
     ASSERT_TRUE(FullPath("./neu.dbf", full, sizeof full));
     EXPECT_EQ(std::string(full), (std::filesystem::current_path() / "neu.dbf").string());
-}
-
-TEST(PathTexts, ResolveNameCaseFindsTheOneNameThatDiffersOnlyInCase) {
-    TempFolder folder;
-    WriteBytes(folder.Path("KUNDEN.DBT"), "m");
-    std::string wanted = folder.Path("kunden.dbt");
-    char path[256];
-    std::strcpy(path, wanted.c_str());
-    ResolveNameCase(path);
-    EXPECT_EQ(std::string(path), folder.Path("KUNDEN.DBT"));
-
-    std::strcpy(path, folder.Path("fehlt.dbt").c_str());  // nothing there: unchanged
-    ResolveNameCase(path);
-    EXPECT_EQ(std::string(path), folder.Path("fehlt.dbt"));
-
-    WriteBytes(folder.Path("Kunden.dbt"), "m");  // two candidates: neither is taken
-    std::strcpy(path, wanted.c_str());
-    EXPECT_FALSE(ResolveNameCase(path));
-    EXPECT_EQ(std::string(path), wanted);
-
-    WriteBytes(wanted, "m");  // the name itself exists: it wins
+    WriteBytes("KUNDEN.DBT", "m");
+    char path[] = "kunden.dbt";
     EXPECT_TRUE(ResolveNameCase(path));
-    EXPECT_EQ(std::string(path), wanted);
+    EXPECT_STREQ(path, "KUNDEN.DBT");
+    WriteBytes("Kunden.dbt", "m");  // two candidates: neither is taken
+    std::strcpy(path, "kunden.dbt");
+    EXPECT_FALSE(ResolveNameCase(path));
+    WriteBytes("kunden.dbt", "m");  // the name itself exists: it wins
+    EXPECT_TRUE(ResolveNameCase(path));
+    EXPECT_STREQ(path, "kunden.dbt");
 }
-#endif
 
 }  // namespace

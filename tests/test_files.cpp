@@ -1,4 +1,4 @@
-// test_files.cpp -- temporary folders and whole-file helpers.
+// test_files.cpp -- temporary folders, whole files and the fixtures.
 #include "test_files.h"
 
 #include <algorithm>
@@ -11,32 +11,19 @@
 
 namespace fs = std::filesystem;
 
-TempFolder::TempFolder() {
+TempFolder::TempFolder() : before_(fs::current_path()) {
     static std::atomic<unsigned> counter{0};
-    auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        fs::path candidate = fs::temp_directory_path() / ("kelvor-test-" + std::to_string(stamp % 100000000) +
-                                                          "-" + std::to_string(counter++));
-        if (fs::create_directory(candidate)) {
-            root_ = fs::canonical(candidate);
-            return;
-        }
-    }
-    throw std::runtime_error("no temporary folder");
+    auto stamp = std::chrono::steady_clock::now().time_since_epoch().count() % 100000000;
+    root_ = fs::temp_directory_path() / ("kelvor-test-" + std::to_string(stamp) + "-" + std::to_string(counter++));
+    fs::create_directories(root_);
+    root_ = fs::canonical(root_);
+    fs::current_path(root_);
 }
 
 TempFolder::~TempFolder() {
     std::error_code ignored;
-    fs::permissions(root_, fs::perms::owner_all, fs::perm_options::add, ignored);
+    fs::current_path(before_, ignored);
     fs::remove_all(root_, ignored);
-}
-
-std::string TempFolder::Path(const std::string& name) const { return (root_ / name).string(); }
-
-std::string NativePath(std::string windowsPath) {
-    char separator = fs::path::preferred_separator;
-    std::replace(windowsPath.begin(), windowsPath.end(), '\\', separator);
-    return windowsPath;
 }
 
 void WriteBytes(const std::string& path, const std::string& bytes) {
@@ -47,18 +34,23 @@ void WriteBytes(const std::string& path, const std::string& bytes) {
 
 std::string ReadBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    if (!in) throw std::runtime_error("cannot read " + path);
+    if (!in) return "(fehlt)";
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-bool Exists(const std::string& path) { return fs::exists(path); }
-
-std::string ListFolder(const fs::path& folder) {
+std::string ListFolder() {
     std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
+    for (const auto& entry : fs::directory_iterator(".")) names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
-    std::string joined;
-    for (const auto& name : names) joined += (joined.empty() ? "" : "|") + name;
-    return joined;
+    std::string all;
+    for (const std::string& name : names) all += (all.empty() ? "" : "|") + name;
+    return all;
+}
+
+std::string Fixture(const std::string& name) { return (fs::path(KELVOR_FIXTURES) / name).string(); }
+
+void CopyInput(const std::string& name) {
+    for (const auto& entry : fs::directory_iterator(Fixture("inputs/" + name))) {
+        fs::copy_file(entry.path(), entry.path().filename(), fs::copy_options::overwrite_existing);
+    }
 }

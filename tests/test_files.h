@@ -1,31 +1,31 @@
-// test_files.h -- a temporary folder and whole-file reads and writes for tests.
+// test_files.h -- temporary folders, whole files and the fixtures for tests.
 #pragma once
 
 #include <filesystem>
 #include <string>
 
-// A fresh folder under the system's temporary directory, removed with all it
-// holds when the object goes.
+// A fresh folder under the system's temporary directory, made the current
+// directory while the object lives, and removed with all it holds then.
 class TempFolder {
 public:
     TempFolder();
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
-
-    // The path of `name` inside the folder, as the platform writes paths.
-    std::string Path(const std::string& name) const;
     const std::filesystem::path& Root() const { return root_; }
 
 private:
     std::filesystem::path root_;
+    std::filesystem::path before_;
 };
 
-// A path written with '\\' as Win32 spells it, with the platform's own separator.
-std::string NativePath(std::string windowsPath);
-
 void WriteBytes(const std::string& path, const std::string& bytes);
+// The whole file; "(fehlt)" when there is none.
 std::string ReadBytes(const std::string& path);
-bool Exists(const std::string& path);
-// The names of the entries of a folder, sorted, joined by '|'.
-std::string ListFolder(const std::filesystem::path& folder);
+// The names in the current directory, sorted, joined by '|'.
+std::string ListFolder();
+
+// A file of tests/fixtures, for instance "inputs/felder/kunden.dbf".
+std::string Fixture(const std::string& name);
+// Copies the files of the input table `name` into the current directory.
+void CopyInput(const std::string& name);

@@ -1,0 +1,100 @@
+// The support routines at the edges the whole conversions do not reach:
+// decimal text fields, the time stamp and the text buffer routines, each into
+// a buffer poisoned with '#' so that a stray byte shows.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "platform/test/platform_test.h"
+#include "support/decimal.h"
+#include "support/text_buffer.h"
+#include "support/time_stamp.h"
+
+namespace {
+
+TEST(Support, FormatDecimalWritesRightAlignedFieldsAndNothingElse) {
+    const struct {
+        std::int32_t value;
+        std::uint32_t width;
+        std::uint8_t blankZeros;
+        const char* field;
+    } cases[] = {
+        {0, 3, 1, "  0"},        {12345, 10, 0, "0000012345"},          {12345, 10, 2, "0000012345"},
+        {100, 3, 1, "100"},      {12345, 3, 1, "345"},                  {0, 0, 1, ""},
+        {1234, 25, 1, "                1234"},                          {0, 25, 0, "00000000000000000000"},
+        {2147483647, 20, 1, "          2147483647"},
+    };
+    for (const auto& c : cases) {
+        char buffer[32];
+        std::memset(buffer, '#', sizeof buffer);
+        FormatDecimal(c.value, buffer + 29, c.width, c.blankZeros);
+        std::string expected(32, '#');
+        expected.replace(30 - std::strlen(c.field), std::strlen(c.field), c.field);
+        EXPECT_EQ(std::string(buffer, 32), expected) << c.value << " in " << c.width;
+    }
+}
+
+TEST(Support, ParseDecimalCountsSpacesAsZerosAndTellsOverflow) {
+    const struct {
+        std::string text;
+        std::int32_t value;
+    } cases[] = {
+        {"          ", 0},       {std::string(8, '\0') + "12", 12},      {"12        ", 1200000000},
+        {"2147483647", INT32_MAX}, {"2147483648", INT32_MIN},              {"9999999999", INT32_MIN},
+        {"1" + std::string(17, '0') + "5", 5},  // the 19th from the right falls into ignored bits
+        {"8" + std::string(18, '0') + "5", -5},  // the 20th from the right is the sign
+        {"7" + std::string(18, '0') + "5", 5},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ParseDecimal(c.text.data(), c.text.size()), c.value) << c.text;
+    const char one[1] = {'5'};  // above 20 characters nothing is read (the sanitizers would see it)
+    EXPECT_EQ(ParseDecimal(one, 21), INT32_MIN);
+    char low[2], high[2];
+    DigitPairs(-12345, low, high);  // a fifth digit is dropped, the magnitude kept
+    EXPECT_EQ(std::string(low, 2) + std::string(high, 2), "4523");
+    char digits[10];
+    EXPECT_EQ(std::string(digits, UnsignedText(4294967295u, digits)), "4294967295");
+    EXPECT_EQ(std::string(digits, UnsignedText(0, digits)), "0");
+}
+
+TEST(Support, TimeStampBlanksOnlyTheTensOfDayAndHour) {
+    const struct {
+        LocalTime clock;
+        const char* date;
+        const char* time;
+    } cases[] = {
+        {{2003, 3, 5, 9, 5, 7}, " 5.03.2003", " 9:05:07"},
+        {{2026, 12, 25, 0, 0, 0}, "25.12.2026", " 0:00:00"},
+        {{1999, 11, 1, 14, 59, 59}, " 1.11.1999", "14:59:59"},
+    };
+    for (const auto& c : cases) {
+        ResetTestPlatform();
+        SetTestClock(c.clock);
+        char date[12], time[10];
+        std::memset(date, '#', sizeof date);
+        std::memset(time, '#', sizeof time);
+        FormatTimeStamp(date, time);
+        EXPECT_EQ(std::string(date, 12), std::string(c.date) + '\0' + '#');
+        EXPECT_EQ(std::string(time, 10), std::string(c.time) + '\0' + '#');
+        FormatTimeStamp(nullptr, time);  // a null text is left alone
+        FormatTimeStamp(date, nullptr);
+    }
+}
+
+TEST(Support, TextBuffersCopyFillAndMeasureExactly) {
+    std::string buffer(8, '#');
+    CopyText(&buffer[0], "ABC", 2, 1);  // the source is longer than the count
+    CopyText(&buffer[4], "ABC", 0, 2);  // only 1 asks for the NUL
+    EXPECT_EQ(buffer, std::string("AB\0#ABC#", 8));
+    unsigned char* start = reinterpret_cast<unsigned char*>(&buffer[0]);
+    EXPECT_EQ(FillBytes(start + 1, 3, ' '), start + 4);
+    EXPECT_EQ(FillBytes(start + 5, 0, 'x'), start + 5);
+    EXPECT_EQ(buffer, std::string("A   ABC#", 8));
+    const char withNul[5] = {'a', 'b', 'c', '\0', '.'};
+    EXPECT_EQ(LengthUntil(withNul, 5, '.'), 4u);  // the NUL does not end the search
+    EXPECT_EQ(LengthUntil(withNul, 4, '.'), 3u);  // not found: limit - 1
+    EXPECT_EQ(LengthUntil("abc", 1, '\0'), 3u);
+    EXPECT_EQ(LengthUntil("a.b", 0, '.'), 0xFFFFFFFFu);
+}
+
+}  // namespace
