@@ -355,7 +355,8 @@ bool FileReplace(const char* from, const char* to) {
 }
 
 bool FileReplaceDurably(const char* from, const char* to) {
-    if (FaultInjected(kOperationReplace)) return false;
+    // A move written through is a flush of the folder as well.
+    if (FaultInjected(kOperationReplace) || FaultInjected(kOperationFlush)) return false;
     return OsReplace(from, to, true);
 }
 

@@ -21,7 +21,7 @@ std::string Derived(bool memo, const std::string& table) {
     char path[256];
     std::memset(path, '#', sizeof path);
     std::uint8_t fits = memo ? DeriveMemoPath(Native(table).c_str(), path) : DeriveReportPathOf(Native(table).c_str(), path);
-    return fits ? path : "(zu lang)";
+    return fits ? path : path[0] == '\0' ? "(zu lang)" : "(nicht geleert)";
 }
 
 TEST(Paths, DerivedFromATable) {
@@ -36,7 +36,7 @@ TEST(Paths, DerivedFromATable) {
         {true, "C:\\Daten\\neu.d", "C:\\Daten\\neu.dbt"},  // one character: ".dbt" in its place
         {true, "C:\\Daten.alt\\neu", "C:\\Daten.alt\\neu.dbt"},
         {true, std::string(251, 'n') + ".dbf", std::string(251, 'n') + ".dbt"},
-        {true, std::string(253, 'n'), "(zu lang)"},
+        {true, std::string(252, 'n'), "(zu lang)"},  // 256 characters do not fit
         {false, "C:\\Daten.alt\\neu.dbf", "C:\\Daten.alt\\Report.txt"},
         {false, "neu.dbf", "Report.txt"},
         {false, d + "\\n.dbf", d + "\\Report.txt"},
@@ -51,6 +51,7 @@ TEST(Paths, DerivedFromATable) {
     if (FileNamesCaseSensitive()) {
         EXPECT_EQ(Derived(true, "/daten/KUNDEN"), "/daten/KUNDEN.DBT");
         EXPECT_EQ(Derived(true, "/daten/kunden.DBf"), "/daten/kunden.DBT");
+        EXPECT_EQ(Derived(true, "/daten/a.BZf"), "/daten/a.BZT");
         char report[256];
         DeriveReportPathOf("/aus/Preis\\Liste.dbf", report);
         EXPECT_STREQ(report, "/aus/Report.txt");

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/test/platform_test.h"
+#include "support/byte_order.h"
 #include "support/decimal.h"
 #include "support/text_buffer.h"
 #include "support/time_stamp.h"
@@ -52,6 +53,9 @@ TEST(Support, ParseDecimalCountsSpacesAsZerosAndTellsOverflow) {
     char low[2], high[2];
     DigitPairs(-12345, low, high);  // a fifth digit is dropped, the magnitude kept
     EXPECT_EQ(std::string(low, 2) + std::string(high, 2), "4523");
+    unsigned char number[4];
+    WriteU32LE(number, 0x12345678);
+    EXPECT_EQ(ReadU32LE(number) + ReadU16LE(number + 2), 0x12345678u + 0x1234u);
     char digits[10];
     EXPECT_EQ(std::string(digits, UnsignedText(4294967295u, digits)), "4294967295");
     EXPECT_EQ(std::string(digits, UnsignedText(0, digits)), "0");
