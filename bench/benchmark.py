@@ -26,7 +26,7 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "examples"))
 import dbase_files as d  # noqa: E402
 
-RUNS = 5
+RUNS = 7
 PEAK_MEMORY = None
 
 # 1 + 40 + 30 + 10 + 8 + 1 + 10 + 12 = 112 bytes a record.
@@ -81,16 +81,20 @@ def timed(command):
     return seconds, int(peak[-1].split()[-1])
 
 
-def median_run(command, before=None):
-    """The median seconds and the largest peak memory of RUNS runs after a
-    warm-up; `before` runs before each, untimed."""
-    runs = []
-    for _ in range(RUNS + 1):
-        if before:
-            before()
-        runs.append(timed(command))
-    runs = runs[1:]
-    return statistics.median(r[0] for r in runs), max(r[1] for r in runs)
+def rounds(commands, before):
+    """Runs the commands in turn, round after round, `before(command)` untimed
+    ahead of each, so that a drift of the machine's speed touches all alike.
+    Gives each command's median seconds, the median of its ratios to the first
+    command's time in the same round, and its largest peak memory."""
+    results = [[] for _ in commands]
+    for round_ in range(RUNS + 1):  # the first round warms the page cache
+        for i, command in enumerate(commands):
+            before(command)
+            if round_ > 0:
+                results[i].append(timed(command))
+    return [(statistics.median(r[0] for r in runs),
+             statistics.median(run[0] / first[0] for run, first in zip(runs, results[0])),
+             max(r[1] for r in runs)) for runs in results]
 
 
 def empty(folder):
@@ -101,32 +105,36 @@ def empty(folder):
 
 
 def single_table(convert, folder):
-    memory = {}
     table = os.path.join(folder, "gross.dbf")
     out = os.path.join(folder, "aus")
-    for records in (10000, 1000000):
-        print("making a table of %d records ..." % records, flush=True)
-        make_table(table, records, records)
-        _, memory[records] = median_run([convert, table, os.path.join(out, "gross.dbf")], empty(out))
+    output = os.path.join(out, "gross.dbf")
+
+    def new_folder(command):
+        if "replacing" not in command:
+            empty(out)()
+
+    print("making a table of 10,000 records ...", flush=True)
+    make_table(table, 10000, 10000)
+    small_memory = rounds([[convert, table, output]], new_folder)[0][2]
+    print("making a table of 1,000,000 records ...", flush=True)
+    make_table(table, 1000000, 1000000)
     sizes = os.path.getsize(table) + os.path.getsize(table[:-1] + "t")
-    copy = ["sh", "-c", 'cp "$1" "$2" && cp "$3" "$4"', "cp", table, os.path.join(out, "gross.dbf"),
-            table[:-1] + "t", os.path.join(out, "gross.dbt")]
-    copy_seconds, _ = median_run(copy, empty(out))
-    off, _ = median_run([convert, table, os.path.join(out, "gross.dbf")], empty(out))
-    on, _ = median_run([convert, "--oem-to-ansi", table, os.path.join(out, "gross.dbf")], empty(out))
-    replacing, _ = median_run([convert, table, os.path.join(out, "gross.dbf")])
+    copy = ["sh", "-c", 'cp "$1" "$2" && cp "$3" "$4"', "cp", table, output, table[:-1] + "t", output[:-1] + "t"]
+    # The last command converts over the outputs of the one before it.
+    results = rounds([copy, [convert, table, output], [convert, "--oem-to-ansi", table, output],
+                      ["sh", "-c", 'exec "$@"', "replacing", convert, table, output]], new_folder)
+    (cp, _, _), (off, off_ratio, memory), (on, on_ratio, _), (replacing, replacing_ratio, _) = results
 
     print()
     print("one table of 1,000,000 records, %.1f MB with its memo file (median of %d runs):" % (sizes / 1e6, RUNS))
-    print("  cp of both files                     %7.3f s" % copy_seconds)
-    print("  conversion, option off               %7.3f s   %.2f x cp   (target 1.5 x)" %
-          (off, off / copy_seconds))
-    print("  conversion, option on                %7.3f s   %.2f x cp" % (on, on / copy_seconds))
-    print("  option off, over the last outputs    %7.3f s   %.2f x cp   (they are flushed before"
-          " they replace)" % (replacing, replacing / copy_seconds))
+    print("  cp of both files                     %7.3f s" % cp)
+    print("  conversion, option off               %7.3f s   %.2f x cp   (target 1.5 x)" % (off, off_ratio))
+    print("  conversion, option on                %7.3f s   %.2f x cp" % (on, on_ratio))
+    print("  option off, over the last outputs    %7.3f s   %.2f x cp   (flushed before they replace them)" %
+          (replacing, replacing_ratio))
     print("peak memory of the converter:")
-    print("      10,000 records                   %7d KiB" % memory[10000])
-    print("   1,000,000 records                   %7d KiB" % memory[1000000])
+    print("      10,000 records                   %7d KiB" % small_memory)
+    print("   1,000,000 records                   %7d KiB" % memory)
 
 
 def many_tables(convert, folder):
@@ -142,16 +150,17 @@ def many_tables(convert, folder):
         else:
             make_plain_table(os.path.join(tables, "t%03d.dbf" % i), records)
     sizes = sum(os.path.getsize(os.path.join(tables, name)) for name in os.listdir(tables))
-    copy, _ = median_run(["cp", "-r", tables, out], lambda: shutil.rmtree(out, ignore_errors=True))
-    batch, memory = median_run([convert, tables, out], empty(out))
-    loop, _ = median_run(["sh", "-c", 'for t in "$1"/*.dbf; do "$2" "$t" "$3/${t##*/}" >/dev/null || exit 1; done',
-                          "loop", tables, convert, out], empty(out))
+    loop = ["sh", "-c", 'for t in "$1"/*.dbf; do "$2" "$t" "$3/${t##*/}" >/dev/null || exit 1; done', "loop",
+            tables, convert, out]
+    results = rounds([["cp", "-r", tables, out], [convert, tables, out], loop],
+                     lambda command: empty(out)() if command[0] != "cp" else shutil.rmtree(out, ignore_errors=True))
+    (copy, _, _), (batch, batch_ratio, memory), (loop, loop_ratio, _) = results
     print()
     print("a folder of 200 tables, %.1f MB (median of %d runs):" % (sizes / 1e6, RUNS))
     print("  cp -r of the folder                  %7.3f s" % copy)
     print("  one run over the folder              %7.3f s   %.2f x cp -r   (target 1.5 x), %d KiB at the peak" %
-          (batch, batch / copy, memory))
-    print("  one run per table, from a shell loop %7.3f s   %.2f x cp -r" % (loop, loop / copy))
+          (batch, batch_ratio, memory))
+    print("  one run per table, from a shell loop %7.3f s   %.2f x cp -r" % (loop, loop_ratio))
 
 
 def main():

@@ -122,21 +122,22 @@ std::uint8_t AddTables(const char* input, bool* usage) {
 }
 
 std::uint8_t CheckOutputNames() {
-    char memoA[kPathSize];
-    char memoB[kPathSize];
+    for (std::uint32_t a = 0; a < tableList.count; ++a) DeriveMemoPath(NameOf(a), tableList.memoNames[a]);
     for (std::uint32_t a = 0; a < tableList.count; ++a) {
-        DeriveMemoPath(NameOf(a), memoA);
-        if (SameName(NameOf(a), kReportFileName) || SameName(memoA, kReportFileName)) {
+        const char* nameA = NameOf(a);
+        const char* memoA = tableList.memoNames[a];
+        if (SameName(nameA, kReportFileName) || SameName(memoA, kReportFileName)) {
             Say(kConsoleError, kReportNameTakenStartText);
             SayPath(kConsoleError, tableList.paths[a]);
             Say(kConsoleError, kReportNameTakenText);
             return Refuse("", kReportFileName);
         }
         for (std::uint32_t b = a + 1; b < tableList.count; ++b) {
-            DeriveMemoPath(NameOf(b), memoB);
+            const char* nameB = NameOf(b);
+            const char* memoB = tableList.memoNames[b];
             const char* shared = nullptr;
-            if (SameName(NameOf(a), NameOf(b)) || SameName(NameOf(a), memoB)) shared = NameOf(a);
-            if (shared == nullptr && (SameName(memoA, NameOf(b)) || SameName(memoA, memoB))) shared = memoA;
+            if (SameName(nameA, nameB) || SameName(nameA, memoB)) shared = nameA;
+            if (shared == nullptr && (SameName(memoA, nameB) || SameName(memoA, memoB))) shared = memoA;
             if (shared != nullptr) return RefuseSameOutput(a, b, shared);
         }
     }

@@ -13,6 +13,7 @@ struct TableList {
     std::uint32_t count;
     char paths[kMaxTables][kPathSize];
     std::uint16_t order[kMaxTables];
+    char memoNames[kMaxTables][kPathSize];  // the memo file's name of each, for CheckOutputNames
 };
 
 extern TableList tableList;
