@@ -1,13 +1,11 @@
-// Path texts as each platform reads them, and the paths a run derives.
+// The paths a run derives from a table's path, as each platform reads them.
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <filesystem>
 #include <string>
 
 #include "convert/run_paths.h"
 #include "platform/platform.h"
-#include "test_files.h"
 
 namespace {
 
@@ -56,29 +54,6 @@ TEST(Paths, DerivedFromATable) {
         DeriveReportPathOf("/aus/Preis\\Liste.dbf", report);
         EXPECT_STREQ(report, "/aus/Report.txt");
     }
-}
-
-TEST(Paths, FullPathsAndNamesThatDifferOnlyInCase) {
-    TempFolder folder;
-    char full[256];
-    ASSERT_TRUE(FullPath("neu.dbf", full, sizeof full));
-    EXPECT_EQ(std::string(full), (std::filesystem::current_path() / "neu.dbf").string());
-    char small[8];
-    EXPECT_FALSE(FullPath("neu.dbf", small, sizeof small));
-    EXPECT_EQ(SamePathText("C:\\a\\neu.dbf", "c:\\A\\NEU.dbf"), !FileNamesCaseSensitive());
-    if (!FileNamesCaseSensitive()) return;
-    ASSERT_TRUE(FullPath("./neu.dbf", full, sizeof full));
-    EXPECT_EQ(std::string(full), (std::filesystem::current_path() / "neu.dbf").string());
-    WriteBytes("KUNDEN.DBT", "m");
-    char path[] = "kunden.dbt";
-    EXPECT_TRUE(ResolveNameCase(path));
-    EXPECT_STREQ(path, "KUNDEN.DBT");
-    WriteBytes("Kunden.dbt", "m");  // two candidates: neither is taken
-    std::strcpy(path, "kunden.dbt");
-    EXPECT_FALSE(ResolveNameCase(path));
-    WriteBytes("kunden.dbt", "m");  // the name itself exists: it wins
-    EXPECT_TRUE(ResolveNameCase(path));
-    EXPECT_STREQ(path, "kunden.dbt");
 }
 
 }  // namespace

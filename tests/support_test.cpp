@@ -1,6 +1,6 @@
 // The support routines at the edges the whole conversions do not reach:
-// decimal text fields, the time stamp and the text buffer routines, each into
-// a buffer poisoned with '#' so that a stray byte shows.
+// decimal text fields and the time stamp, each into a buffer poisoned with
+// '#' so that a stray byte shows.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -9,7 +9,6 @@
 #include "platform/test/platform_test.h"
 #include "support/byte_order.h"
 #include "support/decimal.h"
-#include "support/text_buffer.h"
 #include "support/time_stamp.h"
 
 namespace {
@@ -53,12 +52,9 @@ TEST(Support, ParseDecimalCountsSpacesAsZerosAndTellsOverflow) {
     char low[2], high[2];
     DigitPairs(-12345, low, high);  // a fifth digit is dropped, the magnitude kept
     EXPECT_EQ(std::string(low, 2) + std::string(high, 2), "4523");
-    unsigned char number[4];
+    unsigned char number[4];  // the tables' counts need all four bytes
     WriteU32LE(number, 0x12345678);
     EXPECT_EQ(ReadU32LE(number) + ReadU16LE(number + 2), 0x12345678u + 0x1234u);
-    char digits[10];
-    EXPECT_EQ(std::string(digits, UnsignedText(4294967295u, digits)), "4294967295");
-    EXPECT_EQ(std::string(digits, UnsignedText(0, digits)), "0");
 }
 
 TEST(Support, TimeStampBlanksOnlyTheTensOfDayAndHour) {
@@ -83,22 +79,6 @@ TEST(Support, TimeStampBlanksOnlyTheTensOfDayAndHour) {
         FormatTimeStamp(nullptr, time);  // a null text is left alone
         FormatTimeStamp(date, nullptr);
     }
-}
-
-TEST(Support, TextBuffersCopyFillAndMeasureExactly) {
-    std::string buffer(8, '#');
-    CopyText(&buffer[0], "ABC", 2, 1);  // the source is longer than the count
-    CopyText(&buffer[4], "ABC", 0, 2);  // only 1 asks for the NUL
-    EXPECT_EQ(buffer, std::string("AB\0#ABC#", 8));
-    unsigned char* start = reinterpret_cast<unsigned char*>(&buffer[0]);
-    EXPECT_EQ(FillBytes(start + 1, 3, ' '), start + 4);
-    EXPECT_EQ(FillBytes(start + 5, 0, 'x'), start + 5);
-    EXPECT_EQ(buffer, std::string("A   ABC#", 8));
-    const char withNul[5] = {'a', 'b', 'c', '\0', '.'};
-    EXPECT_EQ(LengthUntil(withNul, 5, '.'), 4u);  // the NUL does not end the search
-    EXPECT_EQ(LengthUntil(withNul, 4, '.'), 3u);  // not found: limit - 1
-    EXPECT_EQ(LengthUntil("abc", 1, '\0'), 3u);
-    EXPECT_EQ(LengthUntil("a.b", 0, '.'), 0xFFFFFFFFu);
 }
 
 }  // namespace
