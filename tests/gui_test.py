@@ -23,7 +23,7 @@ def main():
     road, _, dpi = road.partition("@")
     if dpi:
         base, prefix = prefix, prefix + "-" + dpi
-        subprocess.run(["sh", os.path.join(HERE, "wine", "wine-dpi.sh"), base, prefix, dpi], check=True,
+        subprocess.run(["sh", os.path.join(HERE, "wine", "wine-setup.sh"), prefix, base, dpi], check=True,
                        stdout=subprocess.DEVNULL, stdin=subprocess.DEVNULL, timeout=240)
     try:
         walk(road, dpi, lambda *args: subprocess.run([wine_run, prefix, *args], capture_output=True, timeout=240),
