@@ -1,14 +1,13 @@
-// What a file dialog's result and the option leave in the step list, as the
-// window program's portable half writes it. What the window then shows, the
-// robot sees (tests/robot/scenarios.cpp).
+// How a chosen path shows in the step list's 80-character display, longer
+// paths included, which the robot's roads never choose. What a choice, a
+// cancelled dialog and the option change in the window, the robot sees
+// (tests/robot/scenarios.cpp).
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>
 
 #include "app/file_choices.h"
-#include "app/oem_option.h"
-#include "support/app_state.h"
 
 namespace {
 
@@ -31,38 +30,6 @@ TEST(Choices, APathShowsInItsDisplayWithItsFileName) {
         ShowPathInDisplay(c.path.c_str(), display);
         EXPECT_EQ(std::string(display, 82), c.shown + "##") << c.path;
     }
-}
-
-// Either step: a choice shows its path and clears its marker; a dialog left
-// without one empties the path, blanks the display and sets the marker back.
-TEST(Choices, EachStepShowsItsChoiceOrItsMarker) {
-    StepList& steps = appState.steps;
-    const struct {
-        void (*accept)(bool);
-        char* path;
-        char* display;
-        std::string markers;  // of steps 1 and 2 after the choice
-    } kSteps[] = {{AcceptInputChoice, appState.inputPath, steps.inputDisplay, " >"},
-                  {AcceptOutputChoice, appState.outputPath, steps.outputDisplay, "> "}};
-    for (const auto& step : kSteps) {
-        appState = AppState();
-        std::strcpy(step.path, "C:\\Daten\\neu.dbf");
-        step.accept(true);
-        EXPECT_EQ(std::string(step.display, 80), "C:\\Daten\\neu.dbf" + std::string(64, ' '));
-        EXPECT_EQ(std::string({steps.marker1, steps.marker2}), step.markers);
-        step.accept(false);
-        EXPECT_EQ(step.path[0], '\0');
-        EXPECT_EQ(std::string(step.display, 80), std::string(80, ' '));
-        EXPECT_EQ(std::string({steps.marker1, steps.marker2}), ">>");
-    }
-}
-
-// The option and its display change together, either way.
-TEST(Choices, TheOptionAndItsDisplayChangeTogether) {
-    SetOemToAnsi(true);
-    EXPECT_EQ(std::string(appState.steps.optionDisplay, 4) + char('0' + appState.oemToAnsi), "ja  1");
-    SetOemToAnsi(false);
-    EXPECT_EQ(std::string(appState.steps.optionDisplay, 4) + char('0' + appState.oemToAnsi), "nein0");
 }
 
 }  // namespace
