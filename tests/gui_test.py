@@ -28,9 +28,12 @@ def main():
         base, prefix = prefix, prefix + "-" + dpi
         subprocess.run(["sh", os.path.join(HERE, "wine", "wine-setup.sh"), prefix, base, dpi], check=True,
                        stdout=subprocess.DEVNULL, stdin=subprocess.DEVNULL, timeout=240)
+
+    def wine(*args):
+        return subprocess.run([wine_run, prefix, *args], capture_output=True, timeout=240)
+
     try:
-        walk(road, dpi, lambda *args: subprocess.run([wine_run, prefix, *args], capture_output=True, timeout=240),
-             os.path.join(prefix, "drive_c", "kelvor-gui", road), build, pictures)
+        walk(road, dpi, wine, os.path.join(prefix, "drive_c", "kelvor-gui", road), build, pictures)
     finally:
         if dpi:  # the copy of the prefix goes with its server and display
             subprocess.run(["sh", os.path.join(HERE, "wine", "wine-stop.sh"), prefix], timeout=120)
@@ -56,8 +59,8 @@ def walk(road, dpi, wine, folder, build, pictures):
     with open(os.path.join(HERE, "golden", "roads", road + ".log"), encoding="utf-8") as file:
         golden = file.read().replace("@VERSION@", os.environ["KELVOR_VERSION"])
     if walked.returncode != 0 or seen != golden:
-        sys.exit("the robot (exit code %d) saw what the golden log does not say:\n%s" % (walked.returncode, "".join(
-            difflib.unified_diff(golden.splitlines(True), seen.splitlines(True), "golden", "seen"))))
+        differences = difflib.unified_diff(golden.splitlines(True), seen.splitlines(True), "golden", "seen")
+        sys.exit("the robot (exit code %d) saw:\n%s" % (walked.returncode, "".join(differences)))
 
     if road in CONVERSIONS:
         # The report's second line holds the date and time, from column 56 on.

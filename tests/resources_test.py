@@ -17,26 +17,34 @@ RT_ICON, RT_MENU, RT_GROUP_ICON, RT_MANIFEST = 3, 4, 14, 24
 
 def describe(path):
     pe = pefile.PE(path)
-    found = {(kind.id, item.id, language.id): pe.get_data(language.data.struct.OffsetToData, language.data.struct.Size)
-             for kind in pe.DIRECTORY_ENTRY_RESOURCE.entries for item in kind.directory.entries
-             for language in item.directory.entries}
+    found = {}
+    for kind in pe.DIRECTORY_ENTRY_RESOURCE.entries:
+        for item in kind.directory.entries:
+            for language in item.directory.entries:
+                data = language.data.struct
+                found[kind.id, item.id, language.id] = pe.get_data(data.OffsetToData, data.Size)
     lines = ["resource type %d number %d language %04x" % key for key in sorted(found)]
     fixed = pe.VS_FIXEDFILEINFO[0]
     lines.append("version %d.%d.%d.%d" % (fixed.FileVersionMS >> 16, fixed.FileVersionMS & 0xFFFF,
                                           fixed.FileVersionLS >> 16, fixed.FileVersionLS & 0xFFFF))
-    lines += ["%s %s: %s" % (table.LangID.decode(), key.decode(), value.decode())
-              for info in pe.FileInfo[0] for table in getattr(info, "StringTable", [])
-              for key, value in table.entries.items()]
+    for info in pe.FileInfo[0]:
+        for table in getattr(info, "StringTable", []):
+            lines += ["%s %s: %s" % (table.LangID.decode(), key.decode(), value.decode())
+                      for key, value in table.entries.items()]
+    images = {number: data for (kind, number, _), data in found.items() if kind == RT_ICON}
     for (kind, number, _), data in sorted(found.items()):
         if kind == RT_MANIFEST:
-            lines += [" ".join(["manifest", element.tag.split("}")[1]] + ["%s=%s" % item for item in sorted(
-                element.attrib.items())] + (element.text or "").split()) for element in ElementTree.fromstring(data).iter()]
+            for element in ElementTree.fromstring(data).iter():
+                attributes = ["%s=%s" % item for item in sorted(element.attrib.items())]
+                lines.append(" ".join(["manifest", element.tag.split("}")[1], *attributes,
+                                       *(element.text or "").split()]))
         elif kind == RT_GROUP_ICON:
-            for index in range(struct.unpack_from("<H", data, 4)[0]):
-                width, height, colours, _, _, bits, _, image = struct.unpack_from("<BBBBHHIH", data, 6 + 14 * index)
-                png = [data for key, data in found.items() if key[:2] == (RT_ICON, image)][0][:4] == b"\x89PNG"
+            for index in range(struct.unpack_from("<H", data, 4)[0]):  # entries of 14 bytes behind 6
+                width, height, colours, _, _, bits, _, image = struct.unpack_from(
+                    "<BBBBHHIH", data, 6 + 14 * index)
                 lines.append("icon %d: %dx%d, %d colours, %d bits%s" % (
-                    number, width or 256, height or 256, colours, bits, ", PNG" if png else ""))
+                    number, width or 256, height or 256, colours, bits,
+                    ", PNG" if images[image].startswith(b"\x89PNG") else ""))
         elif kind == RT_MENU:
             offset = 4  # behind the menu header
             while offset < len(data):

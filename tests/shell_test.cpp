@@ -30,9 +30,10 @@ int CALLBACK ReadText(HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPARA
     } else if (record->iType == EMR_EXTTEXTOUTW) {
         const EMRTEXT& text = reinterpret_cast<const EMREXTTEXTOUTW*>(record)->emrtext;
         SIZE size = {};
-        GetTextExtentPoint32W(reader.measure,
-                              reinterpret_cast<const wchar_t*>(reinterpret_cast<const BYTE*>(record) + text.offString),
-                              static_cast<int>(text.nChars), &size);
+        GetTextExtentPoint32W(
+            reader.measure,
+            reinterpret_cast<const wchar_t*>(reinterpret_cast<const BYTE*>(record) + text.offString),
+            static_cast<int>(text.nChars), &size);
         const POINTL& at = text.ptlReference;
         reader.cells.push_back({at.x, at.y, at.x + size.cx, at.y + size.cy});
     }
@@ -62,7 +63,8 @@ TEST(StepList, AtEachResolutionEachTextHasAPlaceOfItsOwnInTheWindow) {
             const RECT& cell = reader.cells[i];
             RECT common;
             EXPECT_GE(cell.bottom - cell.top, 16 * dpi / 96 - 1) << dpi << " dpi, text " << i;
-            EXPECT_TRUE(IntersectRect(&common, &cell, &client) && EqualRect(&common, &cell)) << dpi << " " << i;
+            EXPECT_TRUE(IntersectRect(&common, &cell, &client) && EqualRect(&common, &cell))
+                << dpi << " " << i;
             for (size_t j = i + 1; j < 12; ++j) {
                 EXPECT_FALSE(IntersectRect(&common, &cell, &reader.cells[j])) << dpi << " " << i << " " << j;
             }
@@ -82,7 +84,8 @@ TEST(MainWindow, AChangedResolutionMovesTheWindowToTheSuggestedPlace) {
     HWND window = CreateWindowExA(0, "KelvorTest", "", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr, nullptr,
                                   GetModuleHandleA(nullptr), nullptr);
     RECT suggested = {20, 30, 620, 480}, now;
-    EXPECT_EQ(SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested)), 0);
+    EXPECT_EQ(SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested)),
+              0);
     GetWindowRect(window, &now);
     EXPECT_TRUE(EqualRect(&now, &suggested));
     EXPECT_EQ(RepaintCount(), 1);

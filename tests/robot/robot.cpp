@@ -176,6 +176,8 @@ void Alt(Program& program, wchar_t letter) {
 
 const wchar_t* const kButtons[] = {L"", L"OK", L"Cancel", L"Abort", L"Retry", L"Ignore", L"Yes", L"No"};
 
+std::wstring ButtonName(int id) { return id > 0 && id < 8 ? kButtons[id] : std::to_wstring(id); }
+
 int ButtonNamed(const std::wstring& name) {
     for (int id = 1; id < 8; ++id) {
         if (name == kButtons[id]) return id;
@@ -204,22 +206,25 @@ HWND WaitBox(DWORD process, HWND mainWindow) {
     std::wstring line = L"box \"" + Escaped(TextOf(GetDlgItem(box, kBoxText))) + L"\" caption \"" +
                         Escaped(TextOf(box)) + L"\" buttons";
     for (HWND child : Descendants(box)) {
-        int id = GetDlgCtrlID(child);
-        if (ClassOf(child) == L"Button" && IsWindowVisible(child) && id > 0 && id < 8) line += L" " + std::wstring(kButtons[id]);
+        if (ClassOf(child) == L"Button" && IsWindowVisible(child))
+            line += L" " + ButtonName(GetDlgCtrlID(child));
     }
     DWORD_PTR icon = 0;
     SendMessageTimeoutW(GetDlgItem(box, kBoxIcon), STM_GETICON, 0, 0, SMTO_ABORTIFHUNG, 5000, &icon);
     line += icon != 0 ? L", icon" : L", no icon";
     HWND owner = GetWindow(box, GW_OWNER);
-    line += owner == nullptr ? L", no owner" : owner == mainWindow ? L", owned by the main window" : L", owned";
+    line += owner == nullptr      ? L", no owner"
+            : owner == mainWindow ? L", owned by the main window"
+                                  : L", owned";
     Log(line);
     return box;
 }
 
 void PressWithoutWaiting(HWND window, int id) {
-    if (GetDlgItem(window, id) == nullptr) Fail(L"no button " + std::wstring(kButtons[id]));
-    PostMessageW(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
-    Log(std::wstring(L"pressed ") + kButtons[id]);
+    if (GetDlgItem(window, id) == nullptr) Fail(L"no button " + ButtonName(id));
+    PostMessageW(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
+    Log(L"pressed " + ButtonName(id));
 }
 
 void WaitGone(HWND window, const wchar_t* what) {
