@@ -18,7 +18,6 @@ TEST(Choices, APathShowsInItsDisplayWithItsFileName) {
     const struct {
         std::string path, shown;
     } kCases[] = {
-        {"", std::string(80, ' ')},
         {"C:\\Daten\\kunden.dbf", "C:\\Daten\\kunden.dbf" + std::string(61, ' ')},
         {std::string(80, 'x'), std::string(80, 'x')},
         {std::string(81, 'x'), "..." + std::string(77, 'x')},
