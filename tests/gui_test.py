@@ -1,10 +1,13 @@
 #!/usr/bin/python3
-"""gui_test.py SCENARIO[@DPI] WINE_RUN PREFIX WINDOWS_BUILD PICTURES -- runs one
-road of the robot through the real kelvor.exe under Wine, in a folder of the
-Wine prefix's drive C:, and checks the files it leaves there. With @DPI, in a
-copy of the prefix whose programs are drawn at DPI dots per inch, on a
-display of their own. The whole road at 96 dpi must look as
-tests/golden/main-window.png, pixel for pixel."""
+"""gui_test.py ROAD[@DPI] WINE_RUN PREFIX WINDOWS_BUILD PICTURES -- walks one
+road of the robot (tests/robot/scenarios.cpp) through the real kelvor.exe
+under Wine, in a folder of the prefix's drive C:, and compares what the robot
+saw with tests/golden/roads/ROAD.log (@VERSION@ there: the environment's
+KELVOR_VERSION). A road that converts must write what kelvor-convert.exe
+writes; on the whole road the main window at 96 dpi must look as
+tests/golden/main-window*.png, pixel for pixel. With @DPI, in a copy of the
+prefix whose programs are drawn at DPI dots per inch, on a display of its own."""
+import difflib
 import os
 import shutil
 import subprocess
@@ -14,91 +17,75 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "examples"))
 import make_example  # noqa: E402
 
-
-def windows_path(unix_path):
-    return "Z:" + os.path.abspath(unix_path).replace("/", "\\")
+# The converter's options and input for the conversion a road makes in the window.
+CONVERSIONS = {"road": ["--oem-to-ansi", "kunden.dbf"], "messages": ["--ignore-memos", "ohne.dbf"]}
 
 
 def main():
-    scenario, wine_run, prefix, build, pictures = sys.argv[1:6]
-    scenario, _, dpi = scenario.partition("@")
+    road, wine_run, prefix, build, pictures = sys.argv[1:6]
+    road, _, dpi = road.partition("@")
     if dpi:
         base, prefix = prefix, prefix + "-" + dpi
-        subprocess.run(["sh", os.path.join(HERE, "wine", "wine-dpi.sh"), base, prefix, dpi], check=True,
+        subprocess.run(["sh", os.path.join(HERE, "wine", "wine-setup.sh"), prefix, base, dpi], check=True,
                        stdout=subprocess.DEVNULL, stdin=subprocess.DEVNULL, timeout=240)
+
+    def wine(*args):
+        return subprocess.run([wine_run, prefix, *args], capture_output=True, timeout=240)
+
     try:
-        run(scenario, dpi, wine_run, prefix, build, pictures)
+        walk(road, dpi, wine, os.path.join(prefix, "drive_c", "kelvor-gui", road), build, pictures)
     finally:
         if dpi:  # the copy of the prefix goes with its server and display
             subprocess.run(["sh", os.path.join(HERE, "wine", "wine-stop.sh"), prefix], timeout=120)
             shutil.rmtree(prefix, ignore_errors=True)
 
 
-def run(scenario, dpi, wine_run, prefix, build, pictures):
-    folder = os.path.join(prefix, "drive_c", "kelvor-gui", scenario)
+def walk(road, dpi, wine, folder, build, pictures):
+    def read(name):
+        path = os.path.join(folder, name)
+        return open(path, "rb").read() if os.path.exists(path) else None
+
     shutil.rmtree(folder, ignore_errors=True)
     os.makedirs(folder)
     make_example.write(folder)
     shutil.copy(os.path.join(folder, "kunden.dbf"), os.path.join(folder, "ohne.dbf"))  # no memo file
-    before = open(os.path.join(folder, "kunden.dbf"), "rb").read()
-    windows_folder = "C:\\kelvor-gui\\" + scenario
-
-    def wine(*args):
-        return subprocess.run([wine_run, prefix, *args], capture_output=True, timeout=240)
-
-    kelvor = windows_path(os.path.join(build, "app", "kelvor.exe"))  # with the guide beside it
-    if scenario == "help-without-guide":
+    windows_folder = "C:\\kelvor-gui\\" + road
+    kelvor = "Z:" + os.path.abspath(os.path.join(build, "app", "kelvor.exe")).replace("/", "\\")
+    if road == "help-without-guide":
         shutil.copy(os.path.join(build, "app", "kelvor.exe"), folder)
         kelvor = windows_folder + "\\kelvor.exe"
-    result = wine(os.path.join(build, "tests", "robot.exe"), scenario, kelvor, windows_folder, windows_folder)
-    log = open(os.path.join(folder, "robot.log"), encoding="utf-8", errors="replace").read() \
-        if os.path.exists(os.path.join(folder, "robot.log")) else "(no log)"
-    if result.returncode != 0:
-        sys.exit("robot failed (%d):\n%s" % (result.returncode, log))
-    print(log)
+    walked = wine(os.path.join(build, "tests", "robot.exe"), road, kelvor, windows_folder, windows_folder)
+    seen = (read("robot.log") or b"").decode()
+    with open(os.path.join(HERE, "golden", "roads", road + ".log"), encoding="utf-8") as file:
+        golden = file.read().replace("@VERSION@", os.environ["KELVOR_VERSION"])
+    if walked.returncode != 0 or seen != golden:
+        differences = difflib.unified_diff(golden.splitlines(True), seen.splitlines(True), "golden", "seen")
+        sys.exit("the robot (exit code %d) saw:\n%s" % (walked.returncode, "".join(differences)))
 
-    def read(name):
-        with open(os.path.join(folder, name), "rb") as file:
-            return file.read()
+    if road in CONVERSIONS:
+        # The report's second line holds the date and time, from column 56 on.
+        def outputs():
+            report = read("Report.txt").split(b"\r\n")
+            return [read("neu.dbf"), read("neu.dbt"), report[0], report[1][:56]] + report[2:]
 
-    if read("kunden.dbf") != before:
-        sys.exit("the input table changed")
-
-    if scenario == "road":
-        os.makedirs(pictures, exist_ok=True)
-        png = os.path.join(pictures, "main-window%s.png" % ("-" + dpi if dpi else ""))
-        subprocess.run(["convert", os.path.join(folder, "main-window.bmp"), png], check=True)
-        print("screenshot:", png)
-        if not dpi:
-            golden = os.path.join(HERE, "golden", "main-window.png")
-            compared = subprocess.run(["compare", "-metric", "AE", png, golden, "null:"],
-                                      capture_output=True, text=True)
-            if compared.returncode != 0:
-                sys.exit("the main window differs from %s in %s pixels" % (golden, compared.stderr.strip()))
-        # The same conversion by the command-line converter, to the same paths.
-        window_outputs = {name: read(name) for name in ("neu.dbf", "neu.dbt", "Report.txt")}
-        converted = wine(os.path.join(build, "cli", "kelvor-convert.exe"), "--oem-to-ansi",
-                         windows_folder + "\\kunden.dbf", windows_folder + "\\neu.dbf")
-        if converted.returncode != 0:
-            sys.exit("kelvor-convert.exe failed: %r" % converted.stderr)
-        for name in ("neu.dbf", "neu.dbt"):
-            if read(name) != window_outputs[name]:
-                sys.exit("%s differs from kelvor-convert's" % name)
-        ours, theirs = window_outputs["Report.txt"].split(b"\r\n"), read("Report.txt").split(b"\r\n")
-        # The title line holds the date and time; everything else must agree.
-        if ours[0] != theirs[0] or ours[1][:56] != theirs[1][:56] or ours[2:] != theirs[2:]:
-            sys.exit("the report differs from kelvor-convert's")
-        if b"OemtoAnsi Konvertierung: ja  " not in ours:
-            sys.exit("the option did not reach the report")
-    elif scenario == "messages":
-        names = sorted(os.listdir(folder))
-        if "neu.dbt" in names or "neu.dbf" not in names:
-            sys.exit("expected neu.dbf without a memo file, found %s" % names)
-        if "alle Memofelder werden mit Feldart C".encode() not in read("Report.txt"):
-            sys.exit("the report lacks the memo remark")
-    else:
-        if any(name.startswith(("neu", "Report", "~kv")) for name in os.listdir(folder)):
-            sys.exit("files were written: %s" % os.listdir(folder))
+        by_window = outputs()
+        *options, table = CONVERSIONS[road]
+        converted = wine(os.path.join(build, "cli", "kelvor-convert.exe"), *options,
+                         windows_folder + "\\" + table, windows_folder + "\\neu.dbf")
+        if converted.returncode != 0 or outputs() != by_window:
+            sys.exit("kelvor-convert.exe (exit code %d) wrote other files" % converted.returncode)
+    if road != "road":
+        return
+    os.makedirs(pictures, exist_ok=True)
+    for name in ("main-window-start", "main-window"):
+        png = os.path.join(pictures, name + ("-" + dpi if dpi else "") + ".png")
+        subprocess.run(["convert", os.path.join(folder, name + ".bmp"), png], check=True)
+        golden = os.path.join(HERE, "golden", name + ".png")
+        if dpi:  # pictures for the eye only
+            continue
+        compared = subprocess.run(["compare", "-metric", "AE", png, golden, "null:"], capture_output=True)
+        if compared.returncode != 0:
+            sys.exit("%s differs from %s in %s pixels" % (png, golden, compared.stderr.decode().strip()))
 
 
 if __name__ == "__main__":

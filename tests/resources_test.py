@@ -1,87 +1,68 @@
 #!/usr/bin/python3
 """resources_test.py KELVOR_EXE CONVERT_EXE -- the resources of both Windows
-programs, read back from the .exe files as Explorer and the loader read them:
-the manifest, the version information with the project version (environment
-KELVOR_VERSION) and the sizes of icon 101."""
+programs, read back from the .exe files as Explorer and the loader read them,
+written as text and compared with tests/golden/resources.txt (@VERSION@ there:
+the environment's KELVOR_VERSION): every resource with its language, the
+version information, the manifest, the images of the icon and the menu bar."""
+import difflib
 import os
 import struct
 import sys
-import unittest
 import xml.etree.ElementTree as ElementTree
 
 import pefile
 
-RT_ICON, RT_GROUP_ICON, RT_VERSION, RT_MANIFEST = 3, 14, 16, 24
-VERSION = os.environ.get("KELVOR_VERSION", "")
-KELVOR = CONVERTER = None
-
-# What each program says about itself in Explorer's Properties, Details.
-DESCRIPTIONS = {
-    "kelvor.exe": "Konvertieren dBase -IV und -V zu dBase III",
-    "kelvor-convert.exe": "Kelvor – Konvertierung von der Kommandozeile",
-}
+RT_ICON, RT_MENU, RT_GROUP_ICON, RT_MANIFEST = 3, 4, 14, 24
 
 
-def resource(pe, kind, identifier):
-    """The data and language of a resource, by type and number."""
-    for entry in pe.DIRECTORY_ENTRY_RESOURCE.entries:
-        if entry.id == kind:
-            for named in entry.directory.entries:
-                if named.id == identifier:
-                    language = named.directory.entries[0]
-                    data = language.data.struct
-                    return pe.get_data(data.OffsetToData, data.Size), language.id
-    return None, None
+def describe(path):
+    pe = pefile.PE(path)
+    found = {}
+    for kind in pe.DIRECTORY_ENTRY_RESOURCE.entries:
+        for item in kind.directory.entries:
+            for language in item.directory.entries:
+                data = language.data.struct
+                found[kind.id, item.id, language.id] = pe.get_data(data.OffsetToData, data.Size)
+    lines = ["resource type %d number %d language %04x" % key for key in sorted(found)]
+    fixed = pe.VS_FIXEDFILEINFO[0]
+    lines.append("version %d.%d.%d.%d" % (fixed.FileVersionMS >> 16, fixed.FileVersionMS & 0xFFFF,
+                                          fixed.FileVersionLS >> 16, fixed.FileVersionLS & 0xFFFF))
+    for info in pe.FileInfo[0]:
+        for table in getattr(info, "StringTable", []):
+            lines += ["%s %s: %s" % (table.LangID.decode(), key.decode(), value.decode())
+                      for key, value in table.entries.items()]
+    images = {number: data for (kind, number, _), data in found.items() if kind == RT_ICON}
+    for (kind, number, _), data in sorted(found.items()):
+        if kind == RT_MANIFEST:
+            for element in ElementTree.fromstring(data).iter():
+                attributes = ["%s=%s" % item for item in sorted(element.attrib.items())]
+                lines.append(" ".join(["manifest", element.tag.split("}")[1], *attributes,
+                                       *(element.text or "").split()]))
+        elif kind == RT_GROUP_ICON:
+            for index in range(struct.unpack_from("<H", data, 4)[0]):  # entries of 14 bytes behind 6
+                width, height, colours, _, _, bits, _, image = struct.unpack_from(
+                    "<BBBBHHIH", data, 6 + 14 * index)
+                lines.append("icon %d: %dx%d, %d colours, %d bits%s" % (
+                    number, width or 256, height or 256, colours, bits,
+                    ", PNG" if images[image].startswith(b"\x89PNG") else ""))
+        elif kind == RT_MENU:
+            offset = 4  # behind the menu header
+            while offset < len(data):
+                flags, identifier = struct.unpack_from("<HH", data, offset)
+                text = data[offset + 4:].decode("utf-16-le").split("\0")[0]
+                lines.append("menu %d: item %d flags %04x \"%s\"" % (number, identifier, flags, text))
+                offset += 4 + 2 * (len(text) + 1)
+    return ["%s: %s" % (os.path.basename(path), line) for line in lines]
 
 
-class Resources(unittest.TestCase):
-    def test_version_information(self):
-        for path in (KELVOR, CONVERTER):
-            name = os.path.basename(path)
-            pe = pefile.PE(path)
-            tables = [table for info in pe.FileInfo[0] if hasattr(info, "StringTable")
-                      for table in info.StringTable]
-            self.assertEqual([table.LangID for table in tables], [b"040704E4"], name)
-            strings = {key.decode(): value.decode() for key, value in tables[0].entries.items()}
-            self.assertEqual(strings["ProductName"], "Kelvor")
-            self.assertEqual(strings["FileDescription"], DESCRIPTIONS[name])
-            self.assertEqual(strings["OriginalFilename"], name)
-            self.assertEqual((strings["FileVersion"], strings["ProductVersion"]), (VERSION, VERSION))
-            self.assertIn("Kelvor", strings["LegalCopyright"])
-            fixed = pe.VS_FIXEDFILEINFO[0]
-            numbers = [fixed.FileVersionMS >> 16, fixed.FileVersionMS & 0xFFFF, fixed.FileVersionLS >> 16]
-            self.assertEqual(".".join(map(str, numbers)), VERSION)
-            self.assertEqual(resource(pe, RT_VERSION, 1)[1], 0x0407)
-
-    def test_manifest(self):
-        data, language = resource(pefile.PE(KELVOR), RT_MANIFEST, 1)
-        self.assertIsNotNone(data)
-        root = ElementTree.fromstring(data)
-        found = {element.tag.split("}")[1]: element for element in root.iter()}
-        controls = [element.attrib for element in root.iter() if element.tag.endswith("assemblyIdentity")]
-        self.assertIn(("Microsoft.Windows.Common-Controls", "6.0.0.0"),
-                      [(identity["name"], identity["version"]) for identity in controls])
-        self.assertEqual(found["requestedExecutionLevel"].attrib["level"], "asInvoker")
-        systems = [element.attrib["Id"] for element in root.iter() if element.tag.endswith("supportedOS")]
-        self.assertEqual(len(systems), 4)  # Windows 7, 8, 8.1, 10 and 11
-        self.assertIn("{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}", systems)
-        self.assertEqual(found["dpiAwareness"].text.split(",")[0], "PerMonitorV2")
-        self.assertEqual(found["dpiAware"].text, "true/pm")
-
-    def test_icon_sizes(self):
-        pe = pefile.PE(KELVOR)
-        group, language = resource(pe, RT_GROUP_ICON, 101)
-        self.assertEqual(language, 0x0407)
-        images = []
-        for index in range(struct.unpack_from("<H", group, 4)[0]):
-            width, height, colours, _, _, bits, _, number = struct.unpack_from("<BBBBHHIH", group, 6 + 14 * index)
-            data = resource(pe, RT_ICON, number)[0]
-            images.append((width or 256, height or 256, colours, bits, data.startswith(b"\x89PNG")))
-        # The 32 x 32 image with 16 colours first, then those of today's Windows.
-        self.assertEqual(images, [(32, 32, 16, 4, False), (16, 16, 0, 32, False), (32, 32, 0, 32, False),
-                                  (48, 48, 0, 32, False), (256, 256, 0, 32, True)])
+def main():
+    seen = [line + "\n" for path in sys.argv[1:3] for line in describe(path)]
+    with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "golden", "resources.txt"),
+              encoding="utf-8") as file:
+        golden = file.read().replace("@VERSION@", os.environ["KELVOR_VERSION"]).splitlines(True)
+    if seen != golden:
+        sys.exit("".join(difflib.unified_diff(golden, seen, "golden", "seen")))
 
 
 if __name__ == "__main__":
-    KELVOR, CONVERTER = sys.argv[1:3]
-    unittest.main(argv=sys.argv[:1])
+    main()

@@ -1,16 +1,65 @@
 // robot.cpp -- the robot's hands and eyes: finding windows of another
-// process, reading them, pressing their buttons, looking at their pixels.
+// process, reading them, pressing their buttons, looking at their pixels;
+// and the walk along the steps of a road.
 #include "robot.h"
 
-#include <cstdio>
+#include <windows.h>
 
-std::wstring kelvorPath;
-std::wstring folder;
+#include <cstdio>
+#include <string>
 
 namespace {
 
-std::vector<Program*> started;
+std::wstring kelvorPath;     // kelvor.exe
+std::wstring folder;         // the road's folder, with its files and the log
+std::wstring pictureFolder;  // empty: no pictures
 FILE* logFile = nullptr;
+
+// One started copy of kelvor.exe and the windows of it the road has met.
+struct Program {
+    PROCESS_INFORMATION process = {};
+    HWND mainWindow = nullptr;
+    HWND dialog = nullptr;  // its file dialog while open
+    HWND box = nullptr;     // the message box seen last
+};
+Program programs[8];
+int startedCount = 0;
+
+// The log is UTF-8, one line per observation.
+void Log(const std::wstring& line) {
+    if (logFile == nullptr) logFile = _wfopen((folder + L"\\robot.log").c_str(), L"wb");
+    if (logFile == nullptr) return;
+    static char bytes[8192];
+    int count = WideCharToMultiByte(CP_UTF8, 0, line.c_str(), -1, bytes, sizeof bytes - 1, nullptr, nullptr);
+    if (count > 0) {
+        bytes[count - 1] = '\n';
+        fwrite(bytes, 1, count, logFile);
+        fflush(logFile);
+    }
+}
+
+bool Running(const Program& program) {
+    return WaitForSingleObject(program.process.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+// A step that cannot be taken: the road stops, the programs it started end.
+[[noreturn]] void Fail(const std::wstring& what) {
+    Log(L"FAILED: " + what);
+    for (int i = 0; i < startedCount; ++i) {
+        if (Running(programs[i])) TerminateProcess(programs[i].process.hProcess, 99);
+    }
+    ExitProcess(1);
+}
+
+// Waits up to the step timeout for `condition`.
+template <typename Condition>
+bool WaitFor(Condition condition) {
+    for (DWORD start = GetTickCount(); GetTickCount() - start < 15000;) {
+        if (condition()) return true;
+        Sleep(20);
+    }
+    return condition();
+}
 
 std::wstring ClassOf(HWND window) {
     wchar_t name[64] = L"";
@@ -33,15 +82,14 @@ DWORD ProcessOf(HWND window) {
 }
 
 struct Search {
-    DWORD process;
+    DWORD process;  // 0: any process
     std::wstring className;
     std::vector<HWND> found;
 };
 
 BOOL CALLBACK CollectTopLevel(HWND window, LPARAM data) {
     Search* search = reinterpret_cast<Search*>(data);
-    bool anyProcess = search->process == 0;
-    if ((anyProcess || ProcessOf(window) == search->process) && IsWindowVisible(window) &&
+    if ((search->process == 0 || ProcessOf(window) == search->process) && IsWindowVisible(window) &&
         ClassOf(window) == search->className) {
         search->found.push_back(window);
     }
@@ -54,58 +102,28 @@ std::vector<HWND> TopLevel(DWORD process, const std::wstring& className) {
     return search.found;
 }
 
-// A message box shows its text in the Static 0xFFFF.
-bool IsMessageBox(HWND window) { return GetDlgItem(window, 0xFFFF) != nullptr; }
-
-struct Children {
-    std::vector<HWND> all;
-};
-
 BOOL CALLBACK CollectChild(HWND window, LPARAM data) {
-    reinterpret_cast<Children*>(data)->all.push_back(window);
+    reinterpret_cast<std::vector<HWND>*>(data)->push_back(window);
     return TRUE;
 }
 
 std::vector<HWND> Descendants(HWND window) {
-    Children children;
-    EnumChildWindows(window, CollectChild, reinterpret_cast<LPARAM>(&children));
-    return children.all;
+    std::vector<HWND> all;
+    EnumChildWindows(window, CollectChild, reinterpret_cast<LPARAM>(&all));
+    return all;
 }
 
-std::wstring Describe(const Box& box) {
-    std::wstring buttons;
-    for (int id : box.buttons) buttons += L" " + std::to_wstring(id);
-    return L"\"" + box.text + L"\" caption \"" + box.caption + L"\" buttons" + buttons;
-}
+// A message box shows its text in the Static 0xFFFF, its icon in 0x440.
+const int kBoxText = 0xFFFF, kBoxIcon = 0x440;
 
-}  // namespace
+bool IsMessageBox(HWND window) { return GetDlgItem(window, kBoxText) != nullptr; }
 
-// The log is UTF-8, one line per step.
-void Log(const std::wstring& line) {
-    if (logFile == nullptr) logFile = _wfopen((folder + L"\\robot.log").c_str(), L"ab");
-    if (logFile == nullptr) return;
-    static char bytes[8192];
-    int count = WideCharToMultiByte(CP_UTF8, 0, line.c_str(), -1, bytes, sizeof bytes - 1, nullptr, nullptr);
-    if (count > 0) {
-        bytes[count - 1] = '\n';
-        fwrite(bytes, 1, count, logFile);
-        fflush(logFile);
-    }
-}
+// --- Copies of kelvor.exe ---
 
-void Fail(const std::wstring& what) {
-    Log(L"FAILED: " + what);
-    for (Program* program : started) {
-        if (Running(*program)) TerminateProcess(program->process.hProcess, 99);
-    }
-    ExitProcess(1);
-}
-
+// Starts kelvor.exe in the road's folder, its standard handles on NUL.
 Program& Start() {
-    static Program programs[8];
-    static int count = 0;
-    if (count == 8) Fail(L"too many programs");
-    Program& program = programs[count++];
+    if (startedCount == 8) Fail(L"too many programs");
+    Program& program = programs[startedCount++];
     SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
     HANDLE nul = CreateFileW(L"NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                              &inherit, OPEN_EXISTING, 0, nullptr);
@@ -119,82 +137,161 @@ Program& Start() {
         Fail(L"cannot start " + kelvorPath);
     }
     CloseHandle(nul);
-    started.push_back(&program);
-    Log(L"started kelvor.exe, process " + std::to_wstring(program.process.dwProcessId));
+    Log(L"copy " + std::to_wstring(startedCount) + L" started");
     return program;
-}
-
-bool Running(const Program& program) {
-    return WaitForSingleObject(program.process.hProcess, 0) == WAIT_TIMEOUT;
 }
 
 int MainWindowCount(const Program& program) {
     return static_cast<int>(TopLevel(program.process.dwProcessId, L"Kelvor").size());
 }
 
+// Waits for the copy's main window (class "Kelvor") and keeps it.
 void WaitMainWindow(Program& program) {
+    if (program.mainWindow != nullptr) return;
     if (!WaitFor([&] { return MainWindowCount(program) == 1; })) Fail(L"no main window");
     program.mainWindow = TopLevel(program.process.dwProcessId, L"Kelvor")[0];
-    std::wstring title = TextOf(program.mainWindow);
-    if (title != L"Konvertieren dBase -IV und -V zu dBase III") Fail(L"main window title " + title);
+    Log(L"main window \"" + TextOf(program.mainWindow) + L"\"");
 }
 
-void ExpectExit0(Program& program) {
+void ExpectExit0(const Program& program) {
     if (WaitForSingleObject(program.process.hProcess, 15000) != WAIT_OBJECT_0)
         Fail(L"the program did not end");
     DWORD code = 99;
     GetExitCodeProcess(program.process.hProcess, &code);
-    if (code != 0) Fail(L"exit code " + std::to_wstring(code));
-    Log(L"ended with exit code 0");
+    Log(L"exit code " + std::to_wstring(code));
+    if (code != 0) Fail(L"the exit code is not 0");
 }
 
-void Command(const Program& program, int identifier) {
-    // The underlined letter of each item of the menu bar.
-    const struct {
-        int identifier;
-        wchar_t letter;
-    } kLetters[] = {{5001, L'E'}, {5002, L'A'}, {5003, L'O'}, {5004, L'S'},
-                    {5005, L'I'}, {5007, L'N'}, {5009, L'H'}};
-    for (const auto& item : kLetters) {
-        if (item.identifier != identifier) continue;
-        Log(L"menu command " + std::to_wstring(identifier) + L": Alt+" + item.letter);
-        // A key with Alt held: bit 29 of the key data. The program's loop
-        // makes the character of it, and the menu bar finds its item.
-        LPARAM down = 1 | (MapVirtualKeyW(item.letter, MAPVK_VK_TO_VSC) << 16) | (1 << 29);
-        PostMessageW(program.mainWindow, WM_SYSKEYDOWN, item.letter, down);
-        PostMessageW(program.mainWindow, WM_SYSKEYUP, item.letter, down | (1u << 30) | (1u << 31));
-        return;
-    }
-    Fail(L"no menu item " + std::to_wstring(identifier));
+// A key with Alt held: bit 29 of the key data. The program's loop makes the
+// character of it, and the menu bar finds the item with that letter.
+void Alt(Program& program, wchar_t letter) {
+    WaitMainWindow(program);
+    LPARAM down = 1 | (MapVirtualKeyW(letter, MAPVK_VK_TO_VSC) << 16) | (1 << 29);
+    PostMessageW(program.mainWindow, WM_SYSKEYDOWN, letter, down);
+    PostMessageW(program.mainWindow, WM_SYSKEYUP, letter, down | (1u << 30) | (1u << 31));
+    Log(std::wstring(L"Alt+") + letter);
 }
 
-Box WaitBox(const Program& program) { return WaitBoxOf(program.process.dwProcessId); }
+// --- Boxes and dialogs ---
 
-Box WaitBoxOf(DWORD process) {
-    HWND found = nullptr;
-    bool seen = WaitFor([&] {
-        for (HWND window : TopLevel(process, L"#32770")) {
-            if (IsMessageBox(window)) found = window;
-        }
-        return found != nullptr;
-    });
-    if (!seen) Fail(L"no message box");
-    Box box{found, TextOf(GetDlgItem(found, 0xFFFF)), TextOf(found), {}, GetDlgItem(found, 0x440) != nullptr};
-    for (HWND child : Descendants(found)) {
-        if (ClassOf(child) == L"Button" && IsWindowVisible(child)) box.buttons.push_back(GetDlgCtrlID(child));
+const wchar_t* const kButtons[] = {L"", L"OK", L"Cancel", L"Abort", L"Retry", L"Ignore", L"Yes", L"No"};
+
+std::wstring ButtonName(int id) { return id > 0 && id < 8 ? kButtons[id] : std::to_wstring(id); }
+
+int ButtonNamed(const std::wstring& name) {
+    for (int id = 1; id < 8; ++id) {
+        if (name == kButtons[id]) return id;
     }
-    Log(L"box " + Describe(box));
+    Fail(L"no button named " + name);
+}
+
+std::wstring Escaped(const std::wstring& text) {
+    std::wstring shown;
+    for (wchar_t c : text) shown += c == L'\r' ? L"\\r" : c == L'\n' ? L"\\n" : std::wstring(1, c);
+    return shown;
+}
+
+// Waits for a message box of the process (0: of any process) and logs it:
+// text, caption, buttons, whether it shows an icon and whose it is.
+HWND WaitBox(DWORD process, HWND mainWindow) {
+    HWND box = nullptr;
+    if (!WaitFor([&] {
+            for (HWND window : TopLevel(process, L"#32770")) {
+                if (IsMessageBox(window)) box = window;
+            }
+            return box != nullptr;
+        })) {
+        Fail(L"no message box");
+    }
+    std::wstring line = L"box \"" + Escaped(TextOf(GetDlgItem(box, kBoxText))) + L"\" caption \"" +
+                        Escaped(TextOf(box)) + L"\" buttons";
+    for (HWND child : Descendants(box)) {
+        if (ClassOf(child) == L"Button" && IsWindowVisible(child))
+            line += L" " + ButtonName(GetDlgCtrlID(child));
+    }
+    DWORD_PTR icon = 0;
+    SendMessageTimeoutW(GetDlgItem(box, kBoxIcon), STM_GETICON, 0, 0, SMTO_ABORTIFHUNG, 5000, &icon);
+    line += icon != 0 ? L", icon" : L", no icon";
+    HWND owner = GetWindow(box, GW_OWNER);
+    line += owner == nullptr      ? L", no owner"
+            : owner == mainWindow ? L", owned by the main window"
+                                  : L", owned";
+    Log(line);
     return box;
 }
 
-Box ExpectBox(const Program& program, const std::wstring& text, const std::wstring& caption,
-              const std::vector<int>& buttons) {
-    Box box = WaitBox(program);
-    Box wanted{nullptr, text, caption, buttons, box.icon};
-    if (box.text != text || box.caption != caption || box.buttons != buttons) {
-        Fail(L"expected the box " + Describe(wanted) + L", saw " + Describe(box));
+void PressWithoutWaiting(HWND window, int id) {
+    if (GetDlgItem(window, id) == nullptr) Fail(L"no button " + ButtonName(id));
+    PostMessageW(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
+    Log(L"pressed " + ButtonName(id));
+}
+
+void WaitGone(HWND window, const wchar_t* what) {
+    if (!WaitFor([&] { return !IsWindow(window); })) Fail(std::wstring(what) + L" stayed");
+}
+
+// Presses a button of the copy's box, then waits until the box has gone, and
+// the file dialog that asked it.
+void PressInBox(Program& program, int id) {
+    if (program.box == nullptr) Fail(L"no box seen");
+    PressWithoutWaiting(program.box, id);
+    WaitGone(program.box, L"the box");
+    program.box = nullptr;
+    if (program.dialog != nullptr) {
+        WaitGone(program.dialog, L"the dialog");
+        program.dialog = nullptr;
+        Log(L"dialog closed");
     }
-    return box;
+}
+
+// Waits for the copy's file dialog and logs its title and file type.
+HWND Dialog(Program& program) {
+    if (program.dialog != nullptr) return program.dialog;
+    if (!WaitFor([&] {
+            for (HWND window : TopLevel(program.process.dwProcessId, L"#32770")) {
+                if (!IsMessageBox(window)) program.dialog = window;
+            }
+            return program.dialog != nullptr;
+        })) {
+        Fail(L"no file dialog");
+    }
+    const int kFileType = 0x470;  // the dialog's combo box of file types
+    Log(L"dialog \"" + TextOf(program.dialog) + L"\", file type \"" +
+        TextOf(GetDlgItem(program.dialog, kFileType)) + L"\"");
+    return program.dialog;
+}
+
+// The file name field is 0x47C: a ComboBoxEx32 holding a ComboBox holding an
+// Edit, all three with that identifier.
+void Type(Program& program, const std::wstring& name) {
+    HWND field = nullptr;
+    for (HWND child : Descendants(Dialog(program))) {
+        if (GetDlgCtrlID(child) == 0x47C && ClassOf(child) == L"Edit") field = child;
+    }
+    if (field == nullptr) Fail(L"no file name field");
+    std::wstring path = folder + L"\\" + name;
+    SendMessageTimeoutW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()), SMTO_ABORTIFHUNG, 5000,
+                        nullptr);
+    Log(L"typed " + name);
+}
+
+// After a button of the dialog: it closes, or it shows a box of its own.
+void PressInDialog(Program& program, int id) {
+    HWND dialog = Dialog(program);
+    PressWithoutWaiting(dialog, id);
+    bool boxShown = false;
+    if (!WaitFor([&] {
+            for (HWND window : TopLevel(program.process.dwProcessId, L"#32770")) {
+                if (IsMessageBox(window)) boxShown = true;
+            }
+            return boxShown || !IsWindow(dialog);
+        })) {
+        Fail(L"the dialog neither closed nor asked");
+    }
+    if (boxShown) return;
+    program.dialog = nullptr;
+    Log(L"dialog closed");
 }
 
 BOOL CALLBACK FindTitled(HWND window, LPARAM data) {
@@ -204,7 +301,7 @@ BOOL CALLBACK FindTitled(HWND window, LPARAM data) {
     return TRUE;
 }
 
-HWND WaitWindowTitled(const std::wstring& part) {
+void CloseViewer(const std::wstring& part) {
     std::pair<std::wstring, HWND> search(part, nullptr);
     if (!WaitFor([&] {
             EnumWindows(FindTitled, reinterpret_cast<LPARAM>(&search));
@@ -212,60 +309,12 @@ HWND WaitWindowTitled(const std::wstring& part) {
         })) {
         Fail(L"no window titled ..." + part + L"...");
     }
-    Log(L"window " + TextOf(search.second));
-    return search.second;
+    Log(L"viewer \"" + TextOf(search.second) + L"\"");
+    PostMessageW(search.second, WM_CLOSE, 0, 0);
+    WaitGone(search.second, L"the viewer");
 }
 
-void PressWithoutWaiting(HWND window, int identifier) {
-    PostMessageW(window, WM_COMMAND, MAKEWPARAM(identifier, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(window, identifier)));
-}
-
-void Press(HWND window, int identifier) {
-    PressWithoutWaiting(window, identifier);
-    if (!WaitFor([&] { return !IsWindow(window); }))
-        Fail(L"the window stayed after button " + std::to_wstring(identifier));
-}
-
-HWND WaitDialog(const Program& program, const std::wstring& title) {
-    HWND found = nullptr;
-    bool seen = WaitFor([&] {
-        for (HWND window : TopLevel(program.process.dwProcessId, L"#32770")) {
-            if (!IsMessageBox(window) && TextOf(window) == title) found = window;
-        }
-        return found != nullptr;
-    });
-    if (!seen) Fail(L"no dialog " + title);
-    Log(L"dialog " + title);
-    return found;
-}
-
-// The file name field is 0x47C: a ComboBoxEx32 holding a ComboBox holding an
-// Edit, all three with that identifier.
-void TypeFileName(HWND dialog, const std::wstring& path) {
-    HWND field = nullptr;
-    for (HWND child : Descendants(dialog)) {
-        if (GetDlgCtrlID(child) == 0x47C && ClassOf(child) == L"Edit") field = child;
-    }
-    if (field == nullptr) Fail(L"no file name field");
-    SendMessageTimeoutW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()), SMTO_ABORTIFHUNG, 5000,
-                        nullptr);
-    Log(L"typed " + path);
-}
-
-bool WaitDialogClosedOrBox(const Program& program, HWND dialog, Box* box) {
-    bool boxShown = false;
-    bool settled = WaitFor([&] {
-        for (HWND window : TopLevel(program.process.dwProcessId, L"#32770")) {
-            if (IsMessageBox(window)) boxShown = true;
-        }
-        return boxShown || !IsWindow(dialog);
-    });
-    if (!settled) Fail(L"the dialog neither closed nor asked");
-    if (!boxShown) return true;
-    *box = WaitBox(program);
-    return false;
-}
+// --- The screen ---
 
 // A rectangle of the screen as 32-bit pixels, rows from the top.
 std::vector<unsigned> CaptureScreen(int left, int top, int width, int height) {
@@ -289,49 +338,161 @@ std::vector<unsigned> CaptureScreen(int left, int top, int width, int height) {
     return pixels;
 }
 
-std::vector<unsigned> CaptureClient(const Program& program, RECT area) {
-    POINT origin = {area.left, area.top};
+// A distance of the step list at the screen's resolution; laid out at 96 dpi.
+int Scaled(int distance) {
+    static int dpi = GetDeviceCaps(GetDC(nullptr), LOGPIXELSY);
+    return MulDiv(distance, dpi, 96);
+}
+
+// Whether anything is drawn in a rectangle of the client area.
+bool Drawn(const Program& program, RECT area) {
+    POINT origin = {Scaled(area.left), Scaled(area.top)};
     ClientToScreen(program.mainWindow, &origin);
-    return CaptureScreen(origin.x, origin.y, area.right - area.left, area.bottom - area.top);
+    std::vector<unsigned> pixels = CaptureScreen(origin.x, origin.y, Scaled(area.right) - Scaled(area.left),
+                                                 Scaled(area.bottom) - Scaled(area.top));
+    for (unsigned pixel : pixels) {
+        if (pixel != pixels[0]) return true;
+    }
+    return false;
 }
 
-void WaitClient(const Program& program, RECT area, const std::vector<unsigned>& pixels, bool equal,
-                const std::wstring& what) {
-    if (!WaitFor([&] { return (CaptureClient(program, area) == pixels) == equal; })) Fail(what);
-    Log(L"seen: " + what);
+// What the step list shows: the four markers, then the three displays.
+std::wstring StepList(const Program& program) {
+    std::wstring markers, displays;
+    for (int step = 0; step < 4; ++step) {
+        int y = 190 + 60 * step;
+        markers += Drawn(program, {50, y, 66, y + 16}) ? L'>' : L' ';
+        if (step < 3) displays += Drawn(program, {100, y + 20, 740, y + 36}) ? L'x' : L'-';
+    }
+    return markers + L"/" + displays;
 }
 
-namespace {
+void See(Program& program, const std::wstring& wanted) {
+    WaitMainWindow(program);
+    std::wstring shown;
+    if (!WaitFor([&] {
+            shown = StepList(program);
+            return shown == wanted;
+        }) ||
+        !Running(program) || MainWindowCount(program) != 1) {
+        Fail(L"the step list shows \"" + shown + L"\", not \"" + wanted + L"\"");
+    }
+    Log(L"step list \"" + shown + L"\"");
+}
 
 // A 32-bit bitmap file of a rectangle of the screen, rows from the top.
-void SavePicture(int left, int top, int width, int height, const std::wstring& path) {
+void SavePicture(int left, int top, int width, int height, const std::wstring& name) {
+    if (pictureFolder.empty()) return;
     std::vector<unsigned> pixels = CaptureScreen(left, top, width, height);
     BITMAPINFOHEADER header = {sizeof header, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     BITMAPFILEHEADER file = {0x4D42, 0, 0, 0, sizeof file + sizeof header};
     file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size() * 4);
-    FILE* out = _wfopen(path.c_str(), L"wb");
-    if (out == nullptr) Fail(L"cannot write " + path);
+    FILE* out = _wfopen((pictureFolder + L"\\" + name + L".bmp").c_str(), L"wb");
+    if (out == nullptr) Fail(L"cannot write the picture " + name);
     fwrite(&file, sizeof file, 1, out);
     fwrite(&header, sizeof header, 1, out);
     fwrite(pixels.data(), 4, pixels.size(), out);
     fclose(out);
-    Log(L"picture " + path);
+}
+
+void SaveScreenPicture(const std::wstring& name) {
+    // A window that has just opened paints its controls once its program is
+    // idle, and reaches the screen a moment later.
+    for (int i = 0; i < startedCount; ++i) {
+        if (Running(programs[i])) WaitForInputIdle(programs[i].process.hProcess, 5000);
+    }
+    Sleep(250);
+    SavePicture(0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), name);
+}
+
+void SaveWindowPicture(Program& program, const std::wstring& name) {
+    WaitMainWindow(program);
+    RECT frame;
+    GetWindowRect(program.mainWindow, &frame);
+    SavePicture(frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top, name);
+}
+
+// --- The walk ---
+
+void Take(const std::wstring& verb, const std::wstring& argument, Program*& program) {
+    if (verb == L"start") {
+        program = &Start();
+        return;
+    }
+    if (verb == L"use") {
+        int number = _wtoi(argument.c_str());
+        if (number < 1 || number > startedCount) Fail(L"no copy " + argument);
+        program = &programs[number - 1];
+        Log(L"copy " + argument);
+        return;
+    }
+    if (program == nullptr) Fail(L"no copy started");
+    if (verb == L"see") {
+        See(*program, argument);
+    } else if (verb == L"alt") {
+        Alt(*program, argument[0]);
+    } else if (verb == L"close") {
+        WaitMainWindow(*program);
+        PostMessageW(program->mainWindow, WM_SYSCOMMAND, SC_CLOSE, 0);  // what the close box sends
+        Log(L"close box");
+    } else if (verb == L"type") {
+        Type(*program, argument);
+    } else if (verb == L"ok" || verb == L"cancel") {
+        PressInDialog(*program, verb == L"ok" ? IDOK : IDCANCEL);
+    } else if (verb == L"box") {
+        program->box = WaitBox(program->process.dwProcessId, program->mainWindow);
+        if (!argument.empty()) PressInBox(*program, ButtonNamed(argument));
+    } else if (verb == L"press") {
+        PressInBox(*program, ButtonNamed(argument));
+    } else if (verb == L"other-box") {
+        HWND box = WaitBox(0, nullptr);
+        HWND last = nullptr;
+        for (HWND child : Descendants(box)) {
+            if (ClassOf(child) == L"Button" && IsWindowVisible(child)) last = child;
+        }
+        if (last == nullptr) Fail(L"the box has no button");
+        PressWithoutWaiting(box, GetDlgCtrlID(last));
+    } else if (verb == L"viewer") {
+        CloseViewer(argument);
+    } else if (verb == L"exit") {
+        ExpectExit0(*program);
+    } else if (verb == L"screen") {
+        SaveScreenPicture(argument);
+    } else if (verb == L"picture") {
+        SaveWindowPicture(*program, argument);
+    } else {
+        Fail(L"no step " + verb);
+    }
+}
+
+void Walk(const std::wstring& steps) {
+    Program* program = nullptr;
+    for (size_t begin = 0; begin <= steps.size();) {
+        size_t end = steps.find(L'|', begin);
+        if (end == std::wstring::npos) end = steps.size();
+        std::wstring step = steps.substr(begin, end - begin);
+        size_t blank = step.find(L' ');
+        Take(step.substr(0, blank), blank == std::wstring::npos ? L"" : step.substr(blank + 1), program);
+        begin = end + 1;
+    }
 }
 
 }  // namespace
 
-void SaveWindowPicture(const Program& program, const std::wstring& path) {
-    RECT frame;
-    GetWindowRect(program.mainWindow, &frame);
-    SavePicture(frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top, path);
-}
-
-void SaveScreenPicture(const std::wstring& path) {
-    // A window that has just opened paints its controls once its program is
-    // idle, and reaches the screen a moment later.
-    for (Program* program : started) {
-        if (Running(*program)) WaitForInputIdle(program->process.hProcess, 5000);
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 4) {
+        std::fwprintf(stderr, L"usage: robot.exe ROAD KELVOR_EXE FOLDER [PICTURES]\n");
+        return 2;
     }
-    Sleep(250);
-    SavePicture(0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), path);
+    kelvorPath = argv[2];
+    folder = argv[3];
+    if (argc > 4) pictureFolder = argv[4];
+    for (const Road& road : kRoads) {
+        if (road.name != std::wstring(argv[1])) continue;
+        Log(L"road " + std::wstring(road.name));
+        Walk(road.steps);
+        Log(L"passed");
+        return 0;
+    }
+    Fail(L"no road " + std::wstring(argv[1]));
 }
