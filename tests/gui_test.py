@@ -26,7 +26,7 @@ def main():
     road, _, dpi = road.partition("@")
     if dpi:
         base, prefix = prefix, prefix + "-" + dpi
-        subprocess.run(["sh", os.path.join(HERE, "wine", "wine-setup.sh"), prefix, base, dpi], check=True,
+        subprocess.run(["sh", os.path.join(HERE, "..", "scripts", "wine", "wine-setup.sh"), prefix, base, dpi], check=True,
                        stdout=subprocess.DEVNULL, stdin=subprocess.DEVNULL, timeout=240)
 
     def wine(*args):
@@ -36,7 +36,7 @@ def main():
         walk(road, dpi, wine, os.path.join(prefix, "drive_c", "kelvor-gui", road), build, pictures)
     finally:
         if dpi:  # the copy of the prefix goes with its server and display
-            subprocess.run(["sh", os.path.join(HERE, "wine", "wine-stop.sh"), prefix], timeout=120)
+            subprocess.run(["sh", os.path.join(HERE, "..", "scripts", "wine", "wine-stop.sh"), prefix], timeout=120)
             shutil.rmtree(prefix, ignore_errors=True)
 
 
