@@ -3,7 +3,7 @@
 converter as scripts use it, on real files: its forms, exit codes and lines,
 what only a real process meets (pipes, signals, runs side by side), and its
 output read back by an independent reader, python3-dbfread. With the Windows
-arguments, the Windows build under Wine must write what the native one does."""
+arguments, the Windows build under Wine expands patterns itself."""
 import datetime
 import glob
 import os
@@ -152,19 +152,13 @@ class Converter(unittest.TestCase):
             self.assertEqual((sorted(os.listdir(self.folder)), read(self.path("Report.txt"))), before)
 
     @unittest.skipUnless(len(sys.argv) == 5, "no Windows build given")
-    def test_the_windows_build_writes_the_same_and_expands_wildcards(self):
-        for name in ("native", "windows", "muster"):
-            os.mkdir(self.path(name))
-        self.assertEqual(self.run_converter("--oem-to-ansi", "kunden.dbf", "native/neu.dbf")[0], 0)
-        code, out, err = self.run_converter("--oem-to-ansi", "kunden.dbf", "windows\\neu.dbf", program=list(WINDOWS))
-        self.assertEqual((code, err), (0, ""))
-        for name in ("neu.dbf", "neu.dbt"):
-            self.assertEqual(read(self.path("native", name)), read(self.path("windows", name)), name)
-        paths = re.compile(rb"(Eingabedatei|Ausgabedatei): .*")
-        self.assertEqual(*[paths.sub(b"", re.sub(STAMP, b"", read(self.path(f, "Report.txt"))))
-                           for f in ("native", "windows")])
+    def test_the_windows_build_expands_wildcards(self):
+        # Its conversions are the core's, compared with the expected outputs
+        # under Wine; its own are the patterns and the console's lines.
+        os.mkdir(self.path("muster"))
         shutil.copy(self.path("kunden.dbf"), self.path("kunde2.dbf"))
         code, out, err = self.run_converter("--ignore-memos", "KUNDE?.DBF", "muster", program=list(WINDOWS))
+        self.assertEqual(code, 0)
         self.assertEqual([line.rsplit("\\", 1)[-1] for line in out.splitlines()],
                          ["kunde2.dbf: konvertiert, 6 Sätze, 0 Memotexte", "kunden.dbf: konvertiert, 6 Sätze, 5 Memotexte",
                           "2 Tabellen konvertiert, 0 abgelehnt"])
@@ -174,5 +168,5 @@ if __name__ == "__main__":
     CONVERT = os.path.abspath(sys.argv[1])
     if len(sys.argv) == 5:
         WINDOWS = (sys.argv[2], sys.argv[3], sys.argv[4])
-    unittest.main(argv=[sys.argv[0]] + (["Converter.test_the_windows_build_writes_the_same_and_expands_wildcards"]
+    unittest.main(argv=[sys.argv[0]] + (["Converter.test_the_windows_build_expands_wildcards"]
                                         if WINDOWS else []), verbosity=2)

@@ -9,95 +9,79 @@ namespace {
 
 const int kMaxBoxes = 64;
 const int kMaxAnswers = 16;
-
-RecordedBox boxes[kMaxBoxes];
-int boxCount = 0;
-int answers[kMaxAnswers];
-int answerCount = 0;
-int answerNext = 0;
-
 const LocalTime kDefaultClock = {2026, 12, 5, 9, 7, 3};
-LocalTime testClock = kDefaultClock;
 
-std::uint32_t faultOrdinal = 0;
-std::uint32_t faultMask = 0;
-std::uint32_t operationsCounted = 0;
-bool faultInjected = false;
-int repaints = 0;
-FileOperation faultKind = kOperationOpen;
-
-void CopyCut(char* dest, const char* src, std::size_t size) {
-    std::strncpy(dest, src, size - 1);
-    dest[size - 1] = '\0';
-}
+// Everything a test sets or reads, forgotten at once by ResetTestPlatform.
+struct TestPlatform {
+    RecordedBox boxes[kMaxBoxes];
+    int boxCount;
+    int answers[kMaxAnswers];
+    int answerCount;
+    int answerNext;
+    LocalTime clock = kDefaultClock;
+    std::uint32_t faultOrdinal;
+    std::uint32_t faultMask;
+    std::uint32_t operationsCounted;
+    bool faultInjected;
+    FileOperation faultKind;
+    int repaints;
+} test;
 
 }  // namespace
 
 void ResetTestPlatform() {
-    boxCount = 0;
-    answerCount = 0;
-    answerNext = 0;
-    testClock = kDefaultClock;
-    faultOrdinal = 0;
-    faultMask = 0;
-    operationsCounted = 0;
-    faultInjected = false;
-    repaints = 0;
+    test = TestPlatform();
     SetConsoleAnswer(0);
 }
 
 void QueueAnswer(int answer) {
-    if (answerCount < kMaxAnswers) answers[answerCount++] = answer;
+    if (test.answerCount < kMaxAnswers) test.answers[test.answerCount++] = answer;
 }
 
-int RecordedBoxCount() { return boxCount; }
+int RecordedBoxCount() { return test.boxCount; }
 
-const RecordedBox& RecordedBoxAt(int index) { return boxes[index]; }
+const RecordedBox& RecordedBoxAt(int index) { return test.boxes[index]; }
 
-int ShowMessageBox(WindowHandle owner, const char* text, const char* caption, std::uint32_t style) {
-    bool scripted = answerNext < answerCount;
-    int answer = scripted ? answers[answerNext++] : ConsoleAnswer(style);
-    if (boxCount < kMaxBoxes) {
-        RecordedBox& box = boxes[boxCount++];
-        box.owner = owner;
-        CopyCut(box.text, text, sizeof box.text);
+int ShowMessageBox(WindowHandle, const char* text, const char* caption, std::uint32_t style) {
+    int answer = test.answerNext < test.answerCount ? test.answers[test.answerNext++] : ConsoleAnswer(style);
+    if (test.boxCount < kMaxBoxes) {
+        RecordedBox& box = test.boxes[test.boxCount++];
+        std::strncpy(box.text, text, sizeof box.text - 1);
+        box.text[sizeof box.text - 1] = '\0';
         box.hasCaption = caption != nullptr;
-        CopyCut(box.caption, caption ? caption : "", sizeof box.caption);
         box.style = style;
-        box.answer = answer;
-        box.scripted = scripted;
     }
     return answer;
 }
 
-void RepaintWindow(WindowHandle) { ++repaints; }
+void RepaintWindow(WindowHandle) { ++test.repaints; }
 
-int RepaintCount() { return repaints; }
+int RepaintCount() { return test.repaints; }
 
-void SetTestClock(const LocalTime& now) { testClock = now; }
+void SetTestClock(const LocalTime& now) { test.clock = now; }
 
-void ReadLocalTime(LocalTime* now) { *now = testClock; }
+void ReadLocalTime(LocalTime* now) { *now = test.clock; }
 
 void InjectFaultAt(std::uint32_t ordinal, std::uint32_t operationMask) {
-    faultOrdinal = ordinal;
-    faultMask = operationMask;
-    operationsCounted = 0;
-    faultInjected = false;
+    test.faultOrdinal = ordinal;
+    test.faultMask = operationMask;
+    test.operationsCounted = 0;
+    test.faultInjected = false;
 }
 
-std::uint32_t CountedFileOperations() { return operationsCounted; }
+std::uint32_t CountedFileOperations() { return test.operationsCounted; }
 
 bool FaultWasInjected(FileOperation* kind) {
-    if (faultInjected) *kind = faultKind;
-    return faultInjected;
+    if (test.faultInjected) *kind = test.faultKind;
+    return test.faultInjected;
 }
 
 bool FaultInjected(FileOperation operation) {
-    if ((faultMask & OperationBit(operation)) == 0) return false;
-    ++operationsCounted;
-    if (operationsCounted != faultOrdinal) return false;
-    faultInjected = true;
-    faultKind = operation;
+    if ((test.faultMask & OperationBit(operation)) == 0) return false;
+    ++test.operationsCounted;
+    if (test.operationsCounted != test.faultOrdinal) return false;
+    test.faultInjected = true;
+    test.faultKind = operation;
     return true;
 }
 

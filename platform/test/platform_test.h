@@ -8,14 +8,12 @@
 #include "platform/faults.h"
 #include "platform/platform.h"
 
+// What the conversion asked of a box; the robot sees the rest in the real
+// window program.
 struct RecordedBox {
-    WindowHandle owner;
     char text[1024];
     bool hasCaption;  // false for a null caption (the platform's default title)
-    char caption[256];
     std::uint32_t style;
-    int answer;     // what the box answered
-    bool scripted;  // false when no answer was queued and the default button was taken
 };
 
 // Forgets every recorded box, queued answer and injected fault, and sets the
@@ -23,7 +21,7 @@ struct RecordedBox {
 void ResetTestPlatform();
 
 // Queues the answer of the next box shown; boxes without a queued answer take
-// their default button and are marked as not scripted.
+// their default button.
 void QueueAnswer(int answer);
 
 int RecordedBoxCount();
