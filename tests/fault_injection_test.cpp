@@ -4,12 +4,9 @@
 // a stopped run came).
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <filesystem>
 #include <string>
 
-#include "app/oem_option.h"
-#include "convert/conversion_run.h"
 #include "platform/test/platform_test.h"
 #include "support/app_state.h"
 #include "test_files.h"
@@ -20,16 +17,12 @@ namespace {
 const std::uint32_t kAllButRemove = ~OperationBit(kOperationRemove);
 const char* const kOutputs[] = {"neu.dbf", "neu.dbt", "Report.txt"};
 
-std::uint8_t Convert(const char* input, bool decoys, bool oemToAnsi, bool skip) {
+std::uint8_t ConvertIn(const char* input, bool decoys, int options) {
     CopyInput(input);
     for (const char* name : kOutputs) {
         if (decoys) WriteBytes(name, "alt");
     }
-    std::strcpy(appState.inputPath, "kunden.dbf");
-    std::strcpy(appState.outputPath, "neu.dbf");
-    SetOemToAnsi(oemToAnsi);
-    appState.skipDamagedMemos = skip;
-    return ConversionRun();
+    return Convert("kunden.dbf", "neu.dbf", options);
 }
 
 int Failures() {
@@ -41,18 +34,18 @@ int Failures() {
 TEST(FaultSweep, EveryFailingOperationStopsTheRunAndChangesNothing) {
     const struct {
         const char* input;
-        bool decoys, oemToAnsi, skip;
-    } sweeps[] = {{"felder", true, true, false},
-                  {"felder", false, false, false},
-                  {"ohne-memo", true, false, false},  // records copied by the system
-                  {"beschaedigt", false, false, true}};
+        bool decoys;
+        int options;
+    } sweeps[] = {{"felder", true, kOem}, {"felder", false, 0},
+                  {"ohne-memo", true, 0},  // records copied by the system
+                  {"beschaedigt", false, kRescue}};
     for (const auto& s : sweeps) {
         std::uint32_t operations = 0;
         for (std::uint32_t k = 0; k <= operations; ++k) {
             TempFolder folder;
             ResetTestPlatform();
             InjectFaultAt(k, kAllButRemove);
-            std::uint8_t result = Convert(s.input, s.decoys, s.oemToAnsi, s.skip);
+            std::uint8_t result = ConvertIn(s.input, s.decoys, s.options);
             if (k == 0) {
                 ASSERT_EQ(result, 1);
                 operations = CountedFileOperations();
@@ -103,7 +96,7 @@ TEST(FaultSweep, EachFailureNamesItsFile) {
         TempFolder folder;
         ResetTestPlatform();
         InjectFaultAt(c.ordinal, OperationBit(c.operation));
-        EXPECT_EQ(Convert("beispiel", false, false, false), 0);
+        EXPECT_EQ(ConvertIn("beispiel", false, 0), 0);
         EXPECT_EQ(RecordedBoxCount() == 1 ? std::string(RecordedBoxAt(0).text) : "", c.message) << c.ordinal;
     }
 }

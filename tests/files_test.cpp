@@ -30,8 +30,7 @@ TEST(Files, RandomOperationsMatchAModel) {
     FileProblem problem;
     FileHandle from = FileOpenRead("quelle.bin", &problem);
     std::uint32_t done = 0;
-    ASSERT_TRUE(FileWrite(file, model.data(), static_cast<std::uint32_t>(model.size()), &done));
-    ASSERT_TRUE(FileSeek(file, 0));
+    ASSERT_TRUE(FileWrite(file, model.data(), static_cast<std::uint32_t>(model.size()), &done) && FileSeek(file, 0));
     std::mt19937 random(7);
     std::size_t position = 0;
     for (int step = 0; step < 3000; ++step) {
@@ -61,9 +60,7 @@ TEST(Files, RandomOperationsMatchAModel) {
         case 3:
             if (position > model.size()) model.resize(position, '\0');  // the gap reads as zeros
             model.replace(position, std::min<std::size_t>(bytes.size(), model.size() - position), bytes);
-            if (copied == 0) {
-                ASSERT_TRUE(FileWrite(file, bytes.data(), length, &done));
-            }
+            ASSERT_TRUE(copied != 0 || FileWrite(file, bytes.data(), length, &done));
             position += bytes.size();
             break;
         case 5:

@@ -4,10 +4,15 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
 #include <vector>
+
+#include "app/oem_option.h"
+#include "convert/conversion_run.h"
+#include "support/app_state.h"
 
 namespace fs = std::filesystem;
 
@@ -53,4 +58,15 @@ void CopyInput(const std::string& name) {
     for (const auto& entry : fs::directory_iterator(Fixture("inputs/" + name))) {
         fs::copy_file(entry.path(), entry.path().filename(), fs::copy_options::overwrite_existing);
     }
+}
+
+std::uint8_t Convert(const std::string& input, const std::string& output, int options) {
+    std::strcpy(appState.inputPath, input.c_str());
+    std::strcpy(appState.outputPath, output.c_str());
+    SetOemToAnsi(options & kOem);
+    appState.skipDamagedMemos = (options & kRescue) != 0;
+    appState.codepageMark = (options & kMark) != 0;
+    appState.numericF = (options & kFAsN) != 0;
+    appState.steps.marker4 = '>';
+    return ConversionRun();
 }

@@ -1,6 +1,7 @@
 // test_files.h -- temporary folders, whole files and the fixtures for tests.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 
@@ -29,3 +30,9 @@ std::string ListFolder();
 std::string Fixture(const std::string& name);
 // Copies the files of the input table `name` into the current directory.
 void CopyInput(const std::string& name);
+
+// The options of a conversion in a test.
+enum ConvertOptions { kOem = 1, kRescue = 2, kMark = 4, kFAsN = 8 };
+// Converts `input` to `output` with the options, the state left as the run
+// before left it, as in the window program.
+std::uint8_t Convert(const std::string& input, const std::string& output, int options = 0);

@@ -15,8 +15,6 @@
 #include <filesystem>
 #include <string>
 
-#include "app/oem_option.h"
-#include "convert/conversion_run.h"
 #include "platform/test/platform_test.h"
 #include "support/app_state.h"
 #include "test_files.h"
@@ -75,13 +73,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     ResetTestPlatform();
     appState = AppState();
-    std::strcpy(appState.inputPath, "kunden.dbf");
-    std::strcpy(appState.outputPath, "neu.dbf");
-    SetOemToAnsi(flags & 1);
-    appState.skipDamagedMemos = (flags & 8) != 0;
     QueueAnswer(flags & 2 ? kAnswerYes : kAnswerNo);
-
-    if (ConversionRun() == 1) {
+    if (Convert("kunden.dbf", "neu.dbf", (flags & 1 ? kOem : 0) | (flags & 8 ? kRescue : 0)) == 1) {
         CheckConvertedTable(input, appState.memoFileWritten == 1);
     } else {
         Check(RecordedBoxCount() >= 1, "refused without a message");
