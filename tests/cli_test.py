@@ -132,10 +132,20 @@ class Converter(unittest.TestCase):
         self.assertEqual([(deleted, r["NAME"], r["ORT"], r["NOTIZ"]) for deleted, r in records],
                          [(deleted, v[1], v[2], v[7]) for deleted, v in make_example.RECORDS])
 
-    def test_interrupted_runs_leave_every_file_as_it_was(self):
+    def test_runs_side_by_side_and_interrupted(self):
         os.symlink("nirgends", self.path("~kv0000.tmp"))  # a dangling link named like a temporary file
         self.assertEqual(self.run_converter("kunden.dbf", "neu.dbf")[0], 0)
         os.remove(self.path("~kv0000.tmp"))
+        outputs = {(read(self.path("neu.dbf")), read(self.path("neu.dbt")))}
+        report = re.sub(STAMP, b"", read(self.path("Report.txt"))).replace(b"neu.dbf", b"n.dbf")
+        for runs in (2, 4) * 5:  # each run takes its own temporary names and leaves one whole report
+            processes = [subprocess.Popen([CONVERT, "kunden.dbf", "n%d.dbf" % i], cwd=self.folder,
+                                          stdout=subprocess.DEVNULL) for i in range(runs)]
+            self.assertEqual([p.wait(30) for p in processes], [0] * runs)
+            self.assertEqual({(read(self.path("n%d.dbf" % i)), read(self.path("n%d.dbt" % i))) for i in range(runs)},
+                             outputs)
+            written = re.sub(STAMP, b"", read(self.path("Report.txt")))
+            self.assertEqual(re.sub(rb"n\d\.dbf", b"n.dbf", written), report)
         fields = [("NAME", "C", 90, 0)]
         with open(self.path("gross.dbf"), "wb") as out:
             out.write(dbase_files.header(fields, 1000000) + (b" " + b"Gr\x94\xe1e".ljust(90)) * 1000000)

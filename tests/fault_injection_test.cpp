@@ -31,14 +31,14 @@ int Failures() {
     return failures;
 }
 
+// With and without earlier outputs, the option, records copied by the system
+// (no memo fields), damaged texts left out.
 TEST(FaultSweep, EveryFailingOperationStopsTheRunAndChangesNothing) {
     const struct {
         const char* input;
-        bool decoys;
+        int decoys;  // earlier outputs stand at the output paths
         int options;
-    } sweeps[] = {{"felder", true, kOem}, {"felder", false, 0},
-                  {"ohne-memo", true, 0},  // records copied by the system
-                  {"beschaedigt", false, kRescue}};
+    } sweeps[] = {{"felder", 1, kOem}, {"felder", 0, 0}, {"ohne-memo", 1, 0}, {"beschaedigt", 0, kRescue}};
     for (const auto& s : sweeps) {
         std::uint32_t operations = 0;
         for (std::uint32_t k = 0; k <= operations; ++k) {
@@ -67,7 +67,8 @@ TEST(FaultSweep, EveryFailingOperationStopsTheRunAndChangesNothing) {
 
 TEST(FaultSweep, EachFailureNamesItsFile) {
     const std::string cannotMove =
-        "Die Ausgabedateien können nicht an ihren Platz gebracht werden;\r\nvorhandene Dateien bleiben unverändert";
+        "Die Ausgabedateien können nicht an ihren Platz gebracht werden;\r\nvorhandene Dateien bleiben "
+        "unverändert";
     const struct {
         FileOperation operation;
         std::uint32_t ordinal;  // among the operations of that kind
@@ -75,7 +76,8 @@ TEST(FaultSweep, EachFailureNamesItsFile) {
     } cases[] = {
         {kOperationOpen, 1, "Die Eingabedatei kann nicht geöffnet werden"},
         {kOperationOpen, 2, "Die Memodatei der Eingabedatei kann nicht gelesen werden"},
-        {kOperationCreate, 1, "Die Berichtsdatei Report.txt kann im Verzeichnis der Ausgabedatei nicht angelegt werden"},
+        {kOperationCreate, 1,
+         "Die Berichtsdatei Report.txt kann im Verzeichnis der Ausgabedatei nicht angelegt werden"},
         {kOperationCreate, 2, "Die Ausgabedatei kann nicht angelegt werden"},
         {kOperationCreate, 3, "Die Memodatei der Ausgabedatei kann nicht angelegt werden"},
         // Two reads of the header and one of the memo file's block 0, then the records.
@@ -86,7 +88,8 @@ TEST(FaultSweep, EachFailureNamesItsFile) {
         {kOperationClose, 2, "Die Eingabedatei kann nicht gelesen werden"},
         {kOperationClose, 3, "Die Ausgabedatei kann nicht geschrieben werden (ist der Datenträger voll?)"},
         {kOperationClose, 4, "Die Memodatei der Eingabedatei kann nicht gelesen werden"},
-        {kOperationClose, 5, "Die Memodatei der Ausgabedatei kann nicht geschrieben werden (ist der Datenträger voll?)"},
+        {kOperationClose, 5,
+         "Die Memodatei der Ausgabedatei kann nicht geschrieben werden (ist der Datenträger voll?)"},
         // The report moves first, then the memo file and the table.
         {kOperationReplace, 1, "Die Berichtsdatei Report.txt kann nicht geschrieben werden"},
         {kOperationReplace, 2, cannotMove},

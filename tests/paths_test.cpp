@@ -18,7 +18,8 @@ std::string Native(std::string path) {
 std::string Derived(bool memo, const std::string& table) {
     char path[256];
     std::memset(path, '#', sizeof path);
-    std::uint8_t fits = memo ? DeriveMemoPath(Native(table).c_str(), path) : DeriveReportPathOf(Native(table).c_str(), path);
+    std::uint8_t fits =
+        memo ? DeriveMemoPath(Native(table).c_str(), path) : DeriveReportPathOf(Native(table).c_str(), path);
     return fits ? path : path[0] == '\0' ? "(zu lang)" : "(nicht geleert)";
 }
 

@@ -19,7 +19,8 @@ namespace fs = std::filesystem;
 TempFolder::TempFolder() : before_(fs::current_path()) {
     static std::atomic<unsigned> counter{0};
     auto stamp = std::chrono::steady_clock::now().time_since_epoch().count() % 100000000;
-    root_ = fs::temp_directory_path() / ("kelvor-test-" + std::to_string(stamp) + "-" + std::to_string(counter++));
+    root_ = fs::temp_directory_path() /
+            ("kelvor-test-" + std::to_string(stamp) + "-" + std::to_string(counter++));
     fs::create_directories(root_);
     root_ = fs::canonical(root_);
     fs::current_path(root_);

@@ -13,7 +13,6 @@ public:
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
-    const std::filesystem::path& Root() const { return root_; }
 
 private:
     std::filesystem::path root_;

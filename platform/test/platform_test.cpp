@@ -42,13 +42,12 @@ int RecordedBoxCount() { return test.boxCount; }
 
 const RecordedBox& RecordedBoxAt(int index) { return test.boxes[index]; }
 
-int ShowMessageBox(WindowHandle, const char* text, const char* caption, std::uint32_t style) {
+int ShowMessageBox(WindowHandle, const char* text, const char*, std::uint32_t style) {
     int answer = test.answerNext < test.answerCount ? test.answers[test.answerNext++] : ConsoleAnswer(style);
     if (test.boxCount < kMaxBoxes) {
         RecordedBox& box = test.boxes[test.boxCount++];
         std::strncpy(box.text, text, sizeof box.text - 1);
         box.text[sizeof box.text - 1] = '\0';
-        box.hasCaption = caption != nullptr;
         box.style = style;
     }
     return answer;

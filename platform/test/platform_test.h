@@ -12,7 +12,6 @@
 // window program.
 struct RecordedBox {
     char text[1024];
-    bool hasCaption;  // false for a null caption (the platform's default title)
     std::uint32_t style;
 };
 
