@@ -3,12 +3,13 @@
 
 #include <cstring>
 
-#include "convert/run_paths.h"
 #include "cli/cli_texts.h"
 #include "cli/console_lines.h"
 #include "cli/table_list.h"
 #include "convert/conversion_run.h"
+#include "convert/messages.h"
 #include "convert/output_files.h"
+#include "convert/run_paths.h"
 #include "support/app_state.h"
 #include "support/text_buffer.h"
 
@@ -38,9 +39,7 @@ bool ChooseTable(std::uint32_t index, const char* folder) {
     const char* name = input + FileNameStart(input);
     std::size_t folderLength = std::strlen(folder);
     if (folderLength + std::strlen(name) >= kPathSize) {
-        Say(kConsoleError, kOutputPathTooLongText);
-        SayPath(kConsoleError, name);
-        Say(kConsoleError, "\n");
+        SayRefusal(kOutputPathTooLongText, name);
         return false;
     }
     CopyText(appState.outputPath, folder, 0, 1);
@@ -80,14 +79,12 @@ void SaySummary(const Tally& tally) {
     Say(kConsoleOut, "\n");
 }
 
-// Removes the run's temporary files; with `failure`, says why the run stops.
-int EndRun(const char* failure) {
+// Removes the run's temporary files; with `failure`, says why the run stops,
+// naming `path`.
+int EndRun(const char* failure, const char* path = "") {
     FileCloseAndForget(&gathered);
     RemoveTemporary(gatheredReport);
-    if (failure != nullptr) {
-        Say(kConsoleError, failure);
-        Say(kConsoleError, "\n");
-    }
+    if (failure != nullptr) SayRefusal(failure, path);
     return kExitRefused;
 }
 
@@ -97,45 +94,47 @@ int ConvertTables(const char* outputFolder, const RunOptions& options) {
     // Full paths, as a single run writes them into its report.
     char folder[kPathSize];
     char reportPath[kPathSize];
-    if (!FullPath(outputFolder, folder, kPathSize - 1)) return EndRun(kOutputPathTooLongText);
+    if (!FullPath(outputFolder, folder, kPathSize - 1)) return EndRun(kOutputPathTooLongText, outputFolder);
     std::size_t length = std::strlen(folder);
     if (length > 0 && !IsPathSeparator(folder[length - 1])) folder[length++] = PathSeparator();
     folder[length] = '\0';
-    if (DeriveReportPathOf(folder, reportPath) == 0) return EndRun(kBatchReportFailedText);
+    if (DeriveReportPathOf(folder, reportPath) == 0) return EndRun(kReportPathTooLongText);
     gathered = CreateTemporaryBeside(reportPath, gatheredReport);
     if (gathered == kNoFile) return EndRun(kBatchReportFailedText);
 
     Tally tally;
     bool reportWhole = true;
-    for (std::uint32_t i = 0; i < tableList.count; ++i) {
+    bool interrupted = false;
+    for (std::uint32_t i = 0; i < tableList.count && !interrupted; ++i) {
         std::uint32_t index = tableList.order[i];
         std::uint64_t reportsLength = 0;
         reportWhole = FileSize(gathered, &reportsLength) && reportWhole;
         PrepareRun(options);
         bool converted = ChooseTable(index, folder) && ConversionRun() == 1;
-        if (InterruptRequested()) {
-            EndRun(nullptr);
-            return kExitInterrupted;
+        // An interrupt stops the run after the table under way, which is left
+        // as it was unless it was done; the tables before it stand.
+        interrupted = InterruptRequested();
+        if (converted) {
+            ++tally.converted;
+            tally.skipped += appState.memoTextsSkipped;
+        } else {
+            reportWhole = DropTableReport(reportsLength) && reportWhole;
+            if (interrupted) break;
+            ++tally.refused;
         }
         SayTableDone(tableList.paths[index], converted);
-        if (!converted) {
-            ++tally.refused;
-            reportWhole = DropTableReport(reportsLength) && reportWhole;
-            continue;
-        }
-        ++tally.converted;
-        tally.skipped += appState.memoTextsSkipped;
     }
     // The gathered reports replace the old one at once, and only when there
     // is something to tell.
-    reportWhole = FileCloseAndForget(&gathered) && reportWhole;
+    reportWhole = CloseReportFor(&gathered, reportPath) && reportWhole;
     if (!reportWhole) return EndRun(kBatchReportFailedText);
     if (tally.converted > 0) {
-        if (!FileReplace(gatheredReport, reportPath)) return EndRun(kBatchReportFailedText);
+        if (!MoveReport(gatheredReport, reportPath)) return EndRun(kBatchReportFailedText);
         gatheredReport[0] = '\0';
     }
     EndRun(nullptr);
     SaySummary(tally);
+    if (interrupted) return kExitInterrupted;
     if (tally.refused > 0) return kExitRefused;
     return tally.skipped > 0 ? kExitSkipped : kExitConverted;
 }

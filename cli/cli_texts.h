@@ -39,17 +39,19 @@ inline constexpr char kVersionLine[] = "kelvor-convert " KELVOR_VERSION "\n";
 
 // Wrong usage, after "kelvor-convert: ".
 inline constexpr char kProgramPrefix[] = "kelvor-convert: ";
-inline constexpr char kUnknownOptionText[] = "unbekannte Option";
+inline constexpr char kUnknownOptionText[] = "unbekannte Option ";
 inline constexpr char kFilesMissingText[] = "Eingabe- und Ausgabedatei fehlen";
 inline constexpr char kEmptyNameText[] = "leerer Dateiname";
 inline constexpr char kNoOutputFolderText[] = "das Ausgabeverzeichnis gibt es nicht: ";
+inline constexpr char kOutputNoFolderText[] = "als Ausgabeverzeichnis ist eine Datei angegeben: ";
 inline constexpr char kTooManyTablesText[] = "zu viele Tabellen (höchstens 4096)";
 
 // Refusals of the whole run, before anything is written.
 inline constexpr char kInputPathTooLongText[] = "Der Pfad der Eingabedatei ist zu lang: ";
 inline constexpr char kOutputPathTooLongText[] = "Der Pfad der Ausgabedatei ist zu lang: ";
 inline constexpr char kNothingMatchesText[] = "Keine Datei passt zu ";
-inline constexpr char kNoTablesText[] = "Keine Tabelle (*.dbf) gefunden";
+inline constexpr char kNoTablesText[] = "Keine Tabelle (*.dbf) gefunden in ";
+inline constexpr char kFolderUnreadableText[] = "Das Verzeichnis kann nicht gelesen werden: ";
 inline constexpr char kSameOutputStartText[] = "Die Eingabedateien ";
 inline constexpr char kSameOutputAndText[] = " und ";
 inline constexpr char kSameOutputEndText[] = " würden im Ausgabeverzeichnis dieselbe Datei schreiben: ";

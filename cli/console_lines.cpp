@@ -13,6 +13,12 @@ void SayNumber(ConsoleStream stream, std::uint32_t value) {
     WriteConsoleText(stream, digits);
 }
 
+void SayRefusal(const char* text, const char* path) {
+    Say(kConsoleError, text);
+    SayPath(kConsoleError, path);
+    Say(kConsoleError, "\n");
+}
+
 void SayCount(ConsoleStream stream, std::uint32_t value, const char* one, const char* many) {
     SayNumber(stream, value);
     Say(stream, value == 1 ? one : many);

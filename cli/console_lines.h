@@ -9,6 +9,8 @@
 void Say(ConsoleStream stream, const char* text);
 void SayPath(ConsoleStream stream, const char* path);
 void SayNumber(ConsoleStream stream, std::uint32_t value);
+// A message on stderr that names a path, and its line end.
+void SayRefusal(const char* text, const char* path);
 
 // The number and the noun in the singular for 1, in the plural otherwise:
 // "1 Satz", "12 Sätze".

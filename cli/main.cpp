@@ -7,19 +7,19 @@
 // button) otherwise.
 #include <cstring>
 
-#include "convert/run_paths.h"
 #include "cli/batch.h"
 #include "cli/cli_texts.h"
 #include "cli/console_lines.h"
 #include "cli/run_options.h"
 #include "cli/table_list.h"
 #include "convert/conversion_run.h"
+#include "convert/run_paths.h"
 #include "kelvor_version.h"
 #include "support/app_state.h"
 
 namespace {
 
-const int kMaxArguments = 4096 + 1;  // the tables of a run and its output
+const int kMaxArguments = kMaxTables + 1;  // the tables of a run and its output
 
 int UsageError(const char* problem, const char* path = "") {
     Say(kConsoleError, kProgramPrefix);
@@ -31,9 +31,7 @@ int UsageError(const char* problem, const char* path = "") {
 }
 
 int Refused(const char* problem, const char* path) {
-    Say(kConsoleError, problem);
-    SayPath(kConsoleError, path);
-    Say(kConsoleError, "\n");
+    SayRefusal(problem, path);
     return kExitRefused;
 }
 
@@ -58,12 +56,11 @@ int ConvertOneTable(const char* input, const char* output, const RunOptions& opt
 
 // The form INPUT... OUTDIR.
 int ConvertIntoFolder(const char* const* inputs, int count, const char* folder, const RunOptions& options) {
-    if (!IsDirectory(folder)) return UsageError(kNoOutputFolderText, folder);
+    if (!IsDirectory(folder)) return UsageError(FileExists(folder) ? kOutputNoFolderText : kNoOutputFolderText, folder);
     for (int i = 0; i < count; ++i) {
         bool usage = false;
         if (AddTables(inputs[i], &usage) == 0) return usage ? kExitUsage : kExitRefused;
     }
-    if (tableList.count == 0) return Refused(kNoTablesText, "");
     if (CheckOutputNames() == 0) return kExitRefused;
     return ConvertTables(folder, options);
 }
@@ -101,7 +98,7 @@ int main(int argc, char** argv) {
         } else if (std::strcmp(argument, "--numeric-f") == 0) {
             options.numericF = true;
         } else {
-            return UsageError(kUnknownOptionText);
+            return UsageError(kUnknownOptionText, argument);
         }
     }
     if (fileCount < 2) return UsageError(kFilesMissingText);

@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <cstring>
 
-#include "convert/run_paths.h"
 #include "cli/cli_texts.h"
 #include "cli/console_lines.h"
+#include "convert/run_paths.h"
 #include "support/text_buffer.h"
 
 TableList tableList;
@@ -38,10 +38,8 @@ bool IsTableName(const char* name) {
     return length > 4 && SameTextIgnoringCase(name + length - 4, kTableEnding);
 }
 
-std::uint8_t Refuse(const char* text, const char* path) {
-    Say(kConsoleError, text);
-    SayPath(kConsoleError, path);
-    Say(kConsoleError, "\n");
+std::uint8_t RefuseInput(const char* text, const char* path) {
+    SayRefusal(text, path);
     return 0;
 }
 
@@ -55,31 +53,42 @@ std::uint8_t Add(const char* path, bool* usage) {
         return 0;
     }
     if (!FullPath(path, tableList.paths[tableList.count], kPathSize))
-        return Refuse(kInputPathTooLongText, path);
+        return RefuseInput(kInputPathTooLongText, path);
     tableList.order[tableList.count] = static_cast<std::uint16_t>(tableList.count);
     ++tableList.count;
     return 1;
 }
 
-// Appends the files of a listing, `onlyTables` those named like tables, in
-// name order; `directory` is their folder with its separator.
-std::uint8_t AddListing(const char* listed, const char* directory, bool onlyTables, bool* usage) {
+// Appends the files of a listing, of a `folder` or a pattern, `onlyTables`
+// those named like tables, in name order; `directory` is their folder with
+// its separator. Refuses a listing that cannot be read or that gives nothing.
+std::uint8_t AddListing(const char* listed, const char* directory, bool onlyTables, bool folder, bool* usage) {
+    const char* nothingText = folder ? kNoTablesText : kNothingMatchesText;
     std::uint32_t first = tableList.count;
     char name[kPathSize];
     char path[2 * kPathSize];
     std::size_t prefix = std::strlen(directory);
     std::memcpy(path, directory, prefix);
     std::uint8_t ok = 1;
-    if (ListingOpen(listed)) {
-        while (ok == 1 && ListingNext(name, sizeof name)) {
-            if (onlyTables && !IsTableName(name)) continue;
-            std::memcpy(path + prefix, name, std::strlen(name) + 1);
-            ok = Add(path, usage);
-        }
-        ListingClose();
+    if (!ListingOpen(listed)) return RefuseInput(folder ? kFolderUnreadableText : nothingText, listed);
+    while (ok == 1 && ListingNext(name, sizeof name)) {
+        if (onlyTables && !IsTableName(name)) continue;
+        std::memcpy(path + prefix, name, std::strlen(name) + 1);
+        ok = Add(path, usage);
     }
+    ListingClose();
     std::sort(tableList.order + first, tableList.order + tableList.count, NameBefore);
+    if (ok == 1 && tableList.count == first) return RefuseInput(nothingText, listed);
     return ok;
+}
+
+// Whether the files a pattern matches are taken only where they are named
+// like tables: unless the pattern spells out an extension of its own
+// ("*.dat"), "*.*" or "kunden*" would also take memo files and reports.
+bool PatternTakesOnlyTables(const char* pattern) {
+    const char* name = pattern + FileNameStart(pattern);
+    const char* dot = std::strrchr(name, '.');
+    return dot == nullptr || HasWildcards(dot);
 }
 
 bool SameName(const char* a, const char* b) { return SameTextIgnoringCase(a, b); }
@@ -90,7 +99,7 @@ std::uint8_t RefuseSameOutput(std::uint32_t a, std::uint32_t b, const char* name
     Say(kConsoleError, kSameOutputAndText);
     SayPath(kConsoleError, tableList.paths[b]);
     Say(kConsoleError, kSameOutputEndText);
-    return Refuse("", name);
+    return RefuseInput("", name);
 }
 
 }  // namespace
@@ -99,24 +108,21 @@ std::uint8_t AddTables(const char* input, bool* usage) {
     *usage = false;
     if (HasWildcards(input)) {
         char pattern[kPathSize];
-        if (!FullPath(input, pattern, kPathSize)) return Refuse(kInputPathTooLongText, input);
+        if (!FullPath(input, pattern, kPathSize)) return RefuseInput(kInputPathTooLongText, input);
         char directory[kPathSize];
         std::uint32_t nameStart = FileNameStart(pattern);
         std::memcpy(directory, pattern, nameStart);
         directory[nameStart] = '\0';
-        std::uint32_t first = tableList.count;
-        if (AddListing(pattern, directory, false, usage) == 0) return 0;
-        if (tableList.count == first) return Refuse(kNothingMatchesText, input);
-        return 1;
+        return AddListing(pattern, directory, PatternTakesOnlyTables(pattern), false, usage);
     }
     if (IsDirectory(input)) {
         char directory[kPathSize + 1];
         std::size_t length = std::strlen(input);
-        if (length + 2 > sizeof directory) return Refuse(kInputPathTooLongText, input);
+        if (length + 2 > sizeof directory) return RefuseInput(kInputPathTooLongText, input);
         std::memcpy(directory, input, length);
         if (length > 0 && !IsPathSeparator(input[length - 1])) directory[length++] = PathSeparator();
         directory[length] = '\0';
-        return AddListing(input, directory, true, usage);
+        return AddListing(input, directory, true, true, usage);
     }
     return Add(input, usage);
 }
@@ -130,7 +136,7 @@ std::uint8_t CheckOutputNames() {
             Say(kConsoleError, kReportNameTakenStartText);
             SayPath(kConsoleError, tableList.paths[a]);
             Say(kConsoleError, kReportNameTakenText);
-            return Refuse("", kReportFileName);
+            return RefuseInput("", kReportFileName);
         }
         for (std::uint32_t b = a + 1; b < tableList.count; ++b) {
             const char* nameB = NameOf(b);

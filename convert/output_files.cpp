@@ -85,9 +85,16 @@ bool CloseReport() {
         appState.reportFile = kNoFile;  // its owner closes it and learns of failed writes then
         return true;
     }
-    bool flushed =
-        appState.reportFile == kNoFile || !FileExists(appState.reportPath) || FileFlush(appState.reportFile);
-    return FileCloseAndForget(&appState.reportFile) && flushed;
+    return CloseReportFor(&appState.reportFile, appState.reportPath);
+}
+
+bool CloseReportFor(FileHandle* file, const char* path) {
+    bool flushed = *file == kNoFile || !FileExists(path) || FileFlush(*file);
+    return FileCloseAndForget(file) && flushed;
+}
+
+bool MoveReport(const char* temporary, const char* path) {
+    return FileExists(path) ? FileReplaceDurably(temporary, path) : FileReplace(temporary, path);
 }
 
 bool CloseOutput(FileHandle* file) {
@@ -98,11 +105,7 @@ bool CloseOutput(FileHandle* file) {
 bool PlaceReport(bool place) {
     bool whole = CloseReport();
     if (appState.reportTemp[0] == '\0') return true;  // never begun, dropped, or in a sink
-    bool replaced =
-        place && whole &&
-        (FileExists(appState.reportPath) ? FileReplaceDurably(appState.reportTemp, appState.reportPath)
-                                         : FileReplace(appState.reportTemp, appState.reportPath));
-    if (replaced) {
+    if (place && whole && MoveReport(appState.reportTemp, appState.reportPath)) {
         appState.reportTemp[0] = '\0';
         return true;
     }

@@ -31,6 +31,15 @@ std::uint8_t BeginReport();
 // when a line was lost.
 bool CloseReport();
 
+// Closes the report file `*file` that is to be moved over `path`: put on the
+// disk first when it will replace an earlier report. False when a line was
+// lost.
+bool CloseReportFor(FileHandle* file, const char* path);
+
+// Moves the closed report `temporary` over `path`, written through when it
+// replaces an earlier report.
+bool MoveReport(const char* temporary, const char* path);
+
 // Closes an output table or memo file. One that will replace an earlier file
 // is put on the disk first, so that a power cut after the move can never
 // leave an empty or half-written file where the user's earlier one stood.

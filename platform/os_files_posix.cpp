@@ -135,26 +135,38 @@ bool OsIdentify(const char* path, FileIdentity* identity) {
     return true;
 }
 
-bool OsReplace(const char* from, const char* to, bool durably) {
-    if (std::rename(from, to) != 0) return false;
-    if (!durably) return true;
-    // The new entry of the folder reaches the disk with the folder itself.
+namespace {
+
+// Makes the entries of the folder of `path` last on disk, where the folder
+// can be opened.
+void SyncFolderOf(const char* path) {
     char folder[4096];
-    const char* slash = std::strrchr(to, '/');
-    std::size_t length = slash == nullptr ? 0 : static_cast<std::size_t>(slash - to);
-    if (length + 2 > sizeof folder) return false;
+    const char* slash = std::strrchr(path, '/');
+    std::size_t length = slash == nullptr ? 0 : static_cast<std::size_t>(slash - path);
+    if (length + 2 > sizeof folder) return;
     if (length == 0) {
         folder[0] = slash == nullptr ? '.' : '/';
         length = 1;
     } else {
-        std::memcpy(folder, to, length);
+        std::memcpy(folder, path, length);
     }
     folder[length] = '\0';
     int fd = open(folder, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return false;
-    bool synced = fsync(fd) == 0;
+    if (fd < 0) return;
+    fsync(fd);
     close(fd);
-    return synced;
+}
+
+}  // namespace
+
+bool OsReplace(const char* from, const char* to, bool durably) {
+    if (std::rename(from, to) != 0) return false;
+    // The move has happened, whatever the folder's flush gives: the file's
+    // bytes were flushed before it, so after a power cut either the old or
+    // the new file stands there whole. The flush only makes the new name last
+    // (a folder that may be written but not read cannot be flushed).
+    if (durably) SyncFolderOf(to);
+    return true;
 }
 
 bool OsRemove(const char* path) { return unlink(path) == 0; }
