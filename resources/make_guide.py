@@ -1,13 +1,13 @@
 #!/usr/bin/python3
-"""make_guide.py SOURCE OUTPUT HEADER... -- writes the user guide LIESMICH.txt,
-Windows-1252 with CR LF, from its UTF-8 source.
+"""make_guide.py SOURCE OUTPUT HEADER... [-- QUOTED...] -- writes the user
+guide LIESMICH.txt, Windows-1252 with CR LF, from its UTF-8 source.
 
 {NAME} in the source stands for the text of the constant or macro NAME of
 the headers, so that the guide quotes each message as the program shows it.
 A line "{NAME}... | advice" is one message: its text in quotes, then the
-advice, indented and wrapped. Every message of the headers (a constant whose
+advice, indented and wrapped. Every message of the HEADERs (a constant whose
 name ends in Text or Question) must be in the guide: a new message is one
-more such line."""
+more such line. The QUOTED headers are only quoted from."""
 import re
 import sys
 import textwrap
@@ -46,7 +46,10 @@ def message_lines(message, advice):
 
 def main():
     source, output, *headers = sys.argv[1:]
-    texts, constants = read_texts(headers)
+    quoted = headers[headers.index("--") + 1:] if "--" in headers else []
+    headers = headers[:len(headers) - len(quoted) - bool(quoted)]
+    texts = read_texts(headers + quoted)[0]
+    constants = read_texts(headers)[1]
     text = open(source, encoding="utf-8").read()
     missing = [name for name in constants
                if re.search(r"(Text|Question)$", name) and "{%s}" % name not in text]
@@ -65,7 +68,7 @@ def main():
             lines += [""] * after_message + message_lines(expand(message), expand(advice))
             after_message = True
         else:
-            lines.append(expand(line))
+            lines += expand(line).split("\n")
             after_message = False
     with open(output, "wb") as out:
         out.write("".join(line.rstrip() + "\r\n" for line in lines).encode("cp1252"))
