@@ -56,7 +56,8 @@ int ConvertOneTable(const char* input, const char* output, const RunOptions& opt
 
 // The form INPUT... OUTDIR.
 int ConvertIntoFolder(const char* const* inputs, int count, const char* folder, const RunOptions& options) {
-    if (!IsDirectory(folder)) return UsageError(FileExists(folder) ? kOutputNoFolderText : kNoOutputFolderText, folder);
+    if (!IsDirectory(folder))
+        return UsageError(FileExists(folder) ? kOutputNoFolderText : kNoOutputFolderText, folder);
     for (int i = 0; i < count; ++i) {
         bool usage = false;
         if (AddTables(inputs[i], &usage) == 0) return usage ? kExitUsage : kExitRefused;

@@ -62,7 +62,8 @@ std::uint8_t Add(const char* path, bool* usage) {
 // Appends the files of a listing, of a `folder` or a pattern, `onlyTables`
 // those named like tables, in name order; `directory` is their folder with
 // its separator. Refuses a listing that cannot be read or that gives nothing.
-std::uint8_t AddListing(const char* listed, const char* directory, bool onlyTables, bool folder, bool* usage) {
+std::uint8_t AddListing(const char* listed, const char* directory, bool onlyTables, bool folder,
+                        bool* usage) {
     const char* nothingText = folder ? kNoTablesText : kNothingMatchesText;
     std::uint32_t first = tableList.count;
     char name[kPathSize];

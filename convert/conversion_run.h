@@ -10,6 +10,7 @@
 //
 // Returns 1 when the conversion was carried out. Returns 0 when it stopped,
 // after a message: then no output table or memo file has been written and
-// every file that existed before is as it was, except the report, which
-// holds the lines written up to the stop.
+// every file that existed before is as it was, except the report of a run
+// that stopped after it was begun, which tells how far the run came (a run
+// refused before, or interrupted, leaves the old report).
 std::uint8_t ConversionRun();

@@ -85,8 +85,8 @@ void FieldPass() {
             static_cast<std::uint16_t>(fieldClass << 8 | descriptor[kFieldLengthOffset]);
         appState.fieldLayoutList[i + 1] = kListEnd;
         // Bytes 12 to 15 and 18 to 31 are cleared; the 2 between are length and decimals.
-        FillBytes(FillBytes(descriptor + kDescriptorReserved1Offset, kDescriptorReserved1Size, 0) + 2,
-                  kDescriptorReserved2Size, 0);
+        FillBytes(descriptor + kDescriptorReserved1Offset, kDescriptorReserved1Size, 0);
+        FillBytes(descriptor + kDescriptorReserved2Offset, kDescriptorReserved2Size, 0);
     }
 }
 

@@ -83,9 +83,9 @@ std::uint8_t MeasureDbase3Text(const char** damaged) {
 
 // Finds the text of `block`: positions the input memo file at its first byte,
 // sets memoRemaining to its length and `*dbase4Text` when it has a dBase-IV
-// header. Every reference is checked before anything of it is written: when
-// it cannot be followed, `*damaged` names the reason. Returns 0 after a
-// message when the file cannot be read.
+// header. When the reference cannot be followed, `*damaged` names the
+// reason; a length that runs into another text is found only during the copy.
+// Returns 0 after a message when the file cannot be read.
 std::uint8_t LocateText(std::uint32_t block, bool* dbase4Text, const char** damaged) {
     std::uint64_t start = std::uint64_t(block) * appState.inputMemoBlockSize;
     if (start >= kSourceOffsetLimit) {
@@ -211,7 +211,8 @@ std::uint8_t FinishOutputMemo() {
     } else {
         unsigned char next[4];
         WriteU32LE(next, appState.nextMemoBlock);
-        ok = FileSeek(appState.outputMemo, 0) && FileWrite(appState.outputMemo, next, 4, &appState.bytesDone);
+        ok = FileSeek(appState.outputMemo, 0) &&
+             FileWrite(appState.outputMemo, next, sizeof next, &appState.bytesDone);
     }
     // A text left out after some of it was written leaves blocks behind the
     // last one, when no other text came to take their place.
@@ -227,10 +228,10 @@ std::uint8_t ReadMemoBlockLength() {
     appState.inputMemoBlockSize = kMemoBlockSize;
     // In a dBase-III memo file these bytes are no block length.
     if (appState.dbase3Memo == 1) return 1;
-    if (!FileRead(appState.inputMemo, appState.workBuffer, kMemoBlockLengthOffset + 2, &appState.bytesDone)) {
+    if (!FileRead(appState.inputMemo, appState.workBuffer, kMemoBlockLengthEnd, &appState.bytesDone)) {
         return Refuse(kMemoReadFailedText);
     }
-    if (appState.bytesDone < kMemoBlockLengthOffset + 2) return 1;  // too short to say: no text can be in it
+    if (appState.bytesDone < kMemoBlockLengthEnd) return 1;  // too short to say: no text can be in it
     std::uint32_t length = ReadU16LE(appState.workBuffer + kMemoBlockLengthOffset);
     if (length != 0 && length % kMemoBlockLengthUnit == 0) appState.inputMemoBlockSize = length;
     return 1;

@@ -12,8 +12,10 @@
 // Returns 1 to go on; 0 after a message when a reference cannot be followed
 // (no block number, a block beyond the memo file or beyond 2 GiB, a text
 // without the dBase-IV mark or with a damaged header, a text that runs past
-// the end), when a read or write fails, or when an interrupt was noted. Each
-// reference is checked before anything of it is written.
+// the end, a length that runs into another text), when a read or write
+// fails, or when an interrupt was noted. Each reference is checked before
+// anything of it is written, except that a length running into another text
+// is found during the copy: what was written of that text is taken back.
 std::uint8_t MemoTransfer();
 
 // Writes block 0 of the output memo file just created: the next free block

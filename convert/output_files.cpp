@@ -54,7 +54,6 @@ FileHandle CreateTemporaryBeside(const char* beside, char* name) {
         for (std::uint32_t digit = 0, rest = number; digit < 4; ++digit, rest /= 10) {
             out[6 - digit] = static_cast<char>('0' + rest % 10);
         }
-        if (FileExists(name)) continue;
         bool nameTaken = false;
         FileHandle file = FileCreateNew(name, &nameTaken);
         if (file != kNoFile) return file;

@@ -59,7 +59,9 @@ void WriteFieldLine(const unsigned char* descriptor, bool invalidType) {
     FillBytes(line, kFieldLineWidth, ' ')[0] = '\0';
     std::uint32_t nameLength = NameLength(descriptor);
     if (nameLength > 0) CopyText(line, reinterpret_cast<const char*>(descriptor), nameLength, 0);
-    line[kTypeColumn] = static_cast<char>(descriptor[kTypeOffset]);
+    // The type byte as it stands; a control byte (a zero would end the line) shows as a blank.
+    unsigned char type = descriptor[kTypeOffset];
+    line[kTypeColumn] = static_cast<char>(type < 0x20 ? ' ' : type);
     FormatDecimal(descriptor[kFieldLengthOffset], line + kLengthLastColumn, 3, 1);
     FormatDecimal(descriptor[kDecimalsOffset], line + kDecimalsLastColumn, 2, 1);
     if (invalidType) CopyText(line + kRemarkColumn, kInvalidTypeRemark, 0, 1);

@@ -20,8 +20,8 @@ const std::uint8_t kCodePageWindowsAnsi = 0x03;
 const std::uint32_t kFirstHeaderRead = 12;  // the bytes read before the header's length is known
 
 const std::uint8_t kVersionDbase3 = 0x03;
-const std::uint8_t kVersionMemoBit = 0x80;     // 0x83: dBase III with memo file
-const std::uint8_t kVersionDbase3Memo = 0x83;  // its memo file has the dBase-III layout
+const std::uint8_t kVersionMemoBit = 0x80;                                 // 0x83: dBase III with memo file
+const std::uint8_t kVersionDbase3Memo = kVersionDbase3 | kVersionMemoBit;  // its memo file: dBase-III layout
 // dBase level 7 has descriptors of 48 bytes: a layout of its own.
 const std::uint8_t kVersionLevel7 = 0x04;
 const std::uint8_t kVersionLevel7Memo = 0x8C;
@@ -32,8 +32,9 @@ const std::uint32_t kNameSize = 11;                   // up to 10 characters and
 const std::uint32_t kTypeOffset = 11;                 // the type letter
 const std::uint32_t kDescriptorReserved1Offset = 12;  // 4 bytes, zero in the output
 const std::uint32_t kDescriptorReserved1Size = 4;
-const std::uint32_t kFieldLengthOffset = 16;        // u8
-const std::uint32_t kDecimalsOffset = 17;           // u8
+const std::uint32_t kFieldLengthOffset = 16;  // u8
+const std::uint32_t kDecimalsOffset = 17;     // u8
+const std::uint32_t kDescriptorReserved2Offset = 18;
 const std::uint32_t kDescriptorReserved2Size = 14;  // bytes 18 to 31, zero in the output
 
 // Descriptor `index` (from 0) of the header at `header`.
@@ -73,6 +74,7 @@ const std::uint32_t kMemoFieldWidth = 10;  // a block number as decimal text
 // of 512 bytes (kMemoBlockSize). A dBase-IV memo file records its block
 // length in block 0; a value that is no non-zero multiple of 64 means 512.
 const std::uint32_t kMemoBlockLengthOffset = 20;  // u16 in block 0
+const std::uint32_t kMemoBlockLengthEnd = kMemoBlockLengthOffset + 2;
 const std::uint32_t kMemoBlockLengthUnit = 64;
 // A dBase-IV memo text begins at a block boundary with an 8-byte header: the
 // mark FF FF 08 00, then its length, header included. A dBase-III memo text

@@ -1,8 +1,8 @@
 // files.cpp -- buffered file slots over the operating system's file calls.
 //
-// A conversion reads and writes a header, a record or a 512-byte block at a
-// time. Going to the system for each of these would cost two system calls per
-// record and per block; the slots gather them in fixed buffers instead. A
+// A conversion reads and writes a header, a buffer of records or a 512-byte
+// memo block at a time. Going to the system for each of these would cost two
+// system calls per piece; the slots gather them in fixed buffers instead. A
 // slot is either reading (its buffer holds file bytes from `bufferStart` on)
 // or writing (its buffer holds bytes still to be written at `bufferStart`).
 #include "platform/platform.h"
@@ -231,10 +231,7 @@ CopyOutcome FileCopy(FileHandle from, FileHandle to, std::uint64_t count, std::u
     bool unsupported = false;
     while (*done < count && !unsupported) {
         std::uint64_t copied = 0;
-        if (!OsCopy(in->os, inPosition, out->os, outPosition, count - *done, &copied, &unsupported)) {
-            Fail(out);  // mostly a full disk
-            return kCopyWriteFailed;
-        }
+        unsupported = !OsCopy(in->os, inPosition, out->os, outPosition, count - *done, &copied);
         if (copied == 0) break;
         inPosition += copied;
         outPosition += copied;

@@ -24,10 +24,11 @@ bool OsWrite(OsFile file, const void* data, std::uint32_t count);
 bool OsSeek(OsFile file, std::uint64_t offset);
 // Copies up to `count` bytes from `from` at `fromOffset` to `to` at
 // `toOffset` inside the system, without moving either file's position.
-// `*done` is 0 only at the end of `from`, or when the system has no such copy
-// for these files (then `*unsupported` is set and nothing was copied).
+// `*done` is 0 only at the end of `from`. False when the system did not copy
+// (it has no such copy for these files, or it failed): nothing was copied,
+// and the caller copies the ordinary way.
 bool OsCopy(OsFile from, std::uint64_t fromOffset, OsFile to, std::uint64_t toOffset, std::uint64_t count,
-            std::uint64_t* done, bool* unsupported);
+            std::uint64_t* done);
 bool OsSize(OsFile file, std::uint64_t* size);
 bool OsTruncate(OsFile file, std::uint64_t size);
 bool OsFlush(OsFile file);

@@ -87,9 +87,8 @@ bool OsSeek(OsFile file, std::uint64_t offset) {
 }
 
 bool OsCopy(OsFile from, std::uint64_t fromOffset, OsFile to, std::uint64_t toOffset, std::uint64_t count,
-            std::uint64_t* done, bool* unsupported) {
+            std::uint64_t* done) {
     *done = 0;
-    *unsupported = false;
     off_t in = static_cast<off_t>(fromOffset);
     off_t out = static_cast<off_t>(toOffset);
     for (;;) {
@@ -99,9 +98,9 @@ bool OsCopy(OsFile from, std::uint64_t fromOffset, OsFile to, std::uint64_t toOf
             return true;
         }
         if (errno == EINTR) continue;
-        // Older kernels, other file systems, special files: the caller copies itself.
-        *unsupported = errno == ENOSYS || errno == EXDEV || errno == EINVAL || errno == EOPNOTSUPP;
-        return *unsupported;
+        // Older kernels, other file systems, special files, or a failure that
+        // the ordinary way tells as a failed read or a failed write.
+        return false;
     }
 }
 

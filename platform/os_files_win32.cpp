@@ -14,16 +14,6 @@ OsFile FromHandle(HANDLE handle) {
     return handle == INVALID_HANDLE_VALUE ? kNoOsFile : reinterpret_cast<OsFile>(handle);
 }
 
-// Opens a path only to learn which file it names.
-bool Identify(const char* path, BY_HANDLE_FILE_INFORMATION* info) {
-    HANDLE handle = CreateFileA(path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) return false;
-    BOOL ok = GetFileInformationByHandle(handle, info);
-    CloseHandle(handle);
-    return ok != 0;
-}
-
 }  // namespace
 
 OsFile OsOpenRead(const char* path, FileProblem* problem) {
@@ -94,11 +84,9 @@ bool OsSeek(OsFile file, std::uint64_t offset) {
 }
 
 // Win32 has no copy between two open files: the caller copies itself.
-bool OsCopy(OsFile, std::uint64_t, OsFile, std::uint64_t, std::uint64_t, std::uint64_t* done,
-            bool* unsupported) {
+bool OsCopy(OsFile, std::uint64_t, OsFile, std::uint64_t, std::uint64_t, std::uint64_t* done) {
     *done = 0;
-    *unsupported = true;
-    return true;
+    return false;
 }
 
 bool OsSize(OsFile file, std::uint64_t* size) {
@@ -118,12 +106,18 @@ bool OsClose(OsFile file) { return CloseHandle(Handle(file)) != 0; }
 
 bool OsExists(const char* path) { return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES; }
 
+// Opens a path only to learn which file it names.
 bool OsIdentify(const char* path, FileIdentity* identity) {
-    BY_HANDLE_FILE_INFORMATION info;
-    if (!Identify(path, &info)) return false;
+    HANDLE handle = CreateFileA(path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) return false;
+    // A device (NUL, COM1) or a pipe is there, but is no file of a disk.
+    BY_HANDLE_FILE_INFORMATION info = {};
+    bool disk = GetFileType(handle) == FILE_TYPE_DISK && GetFileInformationByHandle(handle, &info) != 0;
+    CloseHandle(handle);
     identity->volume = info.dwVolumeSerialNumber;
     identity->index = std::uint64_t(info.nFileIndexHigh) << 32 | info.nFileIndexLow;
-    identity->regular = (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+    identity->regular = disk && (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
     return true;
 }
 

@@ -3,8 +3,10 @@
 #include "platform/platform.h"
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <strings.h>
 #include <unistd.h>
+
 #include <cstring>
 
 bool IsPathSeparator(char c) { return c == '/'; }
@@ -33,32 +35,45 @@ bool FullPath(const char* path, char* full, std::uint32_t size) {
     return true;
 }
 
+namespace {
+
+// The folder's entries are read a buffer at a time into this fixed buffer
+// rather than through a directory stream, which would allocate during a
+// conversion.
+alignas(8) char entries[32768];
+
+}  // namespace
+
 bool ResolveNameCase(char* path) {
     if (FileExists(path)) return true;  // the exact name wins
     char* slash = std::strrchr(path, '/');
     char* name = slash ? slash + 1 : path;
     if (*name == '\0') return true;
-    DIR* directory;
+    int folder;
     if (slash == nullptr) {
-        directory = opendir(".");
+        folder = open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     } else if (slash == path) {
-        directory = opendir("/");
+        folder = open("/", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     } else {
         *slash = '\0';
-        directory = opendir(path);
+        folder = open(path, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         *slash = '/';
     }
-    if (directory == nullptr) return true;
+    if (folder < 0) return true;
     char match[256] = "";
     int matches = 0;
     std::size_t length = std::strlen(name);
-    while (struct dirent* entry = readdir(directory)) {
-        if (std::strlen(entry->d_name) == length && strcasecmp(entry->d_name, name) == 0) {
-            std::memcpy(match, entry->d_name, length + 1);
-            ++matches;
+    for (ssize_t got; (got = getdents64(folder, entries, sizeof entries)) > 0;) {
+        for (ssize_t at = 0; at < got;) {
+            const auto* entry = reinterpret_cast<const struct dirent64*>(entries + at);
+            if (std::strlen(entry->d_name) == length && strcasecmp(entry->d_name, name) == 0) {
+                std::memcpy(match, entry->d_name, length + 1);
+                ++matches;
+            }
+            at += entry->d_reclen;
         }
     }
-    closedir(directory);
+    close(folder);
     if (matches > 1) return false;  // two candidates: neither is taken
     if (matches == 1) std::memcpy(name, match, length);
     return true;

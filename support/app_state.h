@@ -73,7 +73,7 @@ struct AppState {
     std::uint32_t bytesDone = 0;                        // byte count of the last read or write
     std::uint64_t inputMemoSize = 0;                    // bytes of the input memo file
     std::uint32_t inputMemoBlockSize = kMemoBlockSize;  // its block length: 512, or as its block 0 says
-    std::uint8_t dbase3Memo = 0;     // 1: the input is a dBase-III table, its memo texts have no header
+    std::uint8_t dbase3Memo = 0;     // 1: a dBase-III table: texts without the dBase-IV mark end at 0x1A
     std::uint8_t inputCodePage = 0;  // byte 29 of the input header: the code page its writer declared
     // The outputs are written under temporary names in the output directory
     // and moved over their own names only when the whole run has succeeded.
