@@ -1,4 +1,4 @@
-// file_choices.cpp -- the step list and the derived paths after a file dialog.
+// file_choices.cpp -- the step list after a file dialog.
 #include "app/file_choices.h"
 
 #include "support/app_state.h"

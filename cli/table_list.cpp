@@ -19,16 +19,14 @@ const char* NameOf(std::uint32_t index) {
     return tableList.paths[index] + FileNameStart(tableList.paths[index]);
 }
 
-char Folded(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; }
-
 // The order of a listing: letters without regard to case, then byte for byte.
 bool NameBefore(std::uint16_t a, std::uint16_t b) {
     const char* x = NameOf(a);
     const char* y = NameOf(b);
     std::size_t i = 0;
-    while (x[i] != '\0' && Folded(x[i]) == Folded(y[i])) ++i;
-    if (Folded(x[i]) != Folded(y[i])) {
-        return static_cast<unsigned char>(Folded(x[i])) < static_cast<unsigned char>(Folded(y[i]));
+    while (x[i] != '\0' && UpperCaseOf(x[i]) == UpperCaseOf(y[i])) ++i;
+    if (UpperCaseOf(x[i]) != UpperCaseOf(y[i])) {
+        return static_cast<unsigned char>(UpperCaseOf(x[i])) < static_cast<unsigned char>(UpperCaseOf(y[i]));
     }
     return std::strcmp(x, y) < 0;
 }
@@ -92,8 +90,6 @@ bool PatternTakesOnlyTables(const char* pattern) {
     return dot == nullptr || HasWildcards(dot);
 }
 
-bool SameName(const char* a, const char* b) { return SameTextIgnoringCase(a, b); }
-
 std::uint8_t RefuseSameOutput(std::uint32_t a, std::uint32_t b, const char* name) {
     Say(kConsoleError, kSameOutputStartText);
     SayPath(kConsoleError, tableList.paths[a]);
@@ -133,7 +129,7 @@ std::uint8_t CheckOutputNames() {
     for (std::uint32_t a = 0; a < tableList.count; ++a) {
         const char* nameA = NameOf(a);
         const char* memoA = tableList.memoNames[a];
-        if (SameName(nameA, kReportFileName) || SameName(memoA, kReportFileName)) {
+        if (SameTextIgnoringCase(nameA, kReportFileName) || SameTextIgnoringCase(memoA, kReportFileName)) {
             Say(kConsoleError, kReportNameTakenStartText);
             SayPath(kConsoleError, tableList.paths[a]);
             Say(kConsoleError, kReportNameTakenText);
@@ -143,8 +139,10 @@ std::uint8_t CheckOutputNames() {
             const char* nameB = NameOf(b);
             const char* memoB = tableList.memoNames[b];
             const char* shared = nullptr;
-            if (SameName(nameA, nameB) || SameName(nameA, memoB)) shared = nameA;
-            if (shared == nullptr && (SameName(memoA, nameB) || SameName(memoA, memoB))) shared = memoA;
+            if (SameTextIgnoringCase(nameA, nameB) || SameTextIgnoringCase(nameA, memoB)) shared = nameA;
+            if (shared == nullptr &&
+                (SameTextIgnoringCase(memoA, nameB) || SameTextIgnoringCase(memoA, memoB)))
+                shared = memoA;
             if (shared != nullptr) return RefuseSameOutput(a, b, shared);
         }
     }

@@ -34,9 +34,7 @@ std::uint8_t DeriveMemoPath(const char* tablePath, char* memoPath) {
     CopyText(memoPath, tablePath, kept, 0);
     CopyText(memoPath + kept, suffix, suffixLength, 1);
     if (FileNamesCaseSensitive() && kept > 0 && UpperCaseLetter(tablePath[kept - 1])) {
-        for (std::uint32_t i = kept; i < kept + suffixLength; ++i) {
-            if (memoPath[i] >= 'a' && memoPath[i] <= 'z') memoPath[i] = static_cast<char>(memoPath[i] - 32);
-        }
+        for (std::uint32_t i = kept; i < kept + suffixLength; ++i) memoPath[i] = UpperCaseOf(memoPath[i]);
     }
     return 1;
 }

@@ -6,13 +6,14 @@
 #define IDI_KELVOR 101    // the icon: 32 × 32 with 16 colours; 16, 32, 48 and 256 smooth
 #define IDM_MENU_BAR 102  // the menu bar: seven plain items, no pop-ups
 
-#define CMD_CHOOSE_INPUT 5001   // "Eingabedatei wählen  "
-#define CMD_CHOOSE_OUTPUT 5002  // "Ausgabedatei bestimmen  "
-#define CMD_OPTIONS 5003        // "Optionen  "
-#define CMD_START 5004          // "Ausführung starten  "
-#define CMD_INFO 5005           // "  Info  "
-#define CMD_END 5007            // "  Ende  "
-#define CMD_HELP 5009           // "       Hilfe"
+// The commands of the menu bar's items, whose texts stand in kelvor.rc.in.
+#define CMD_CHOOSE_INPUT 5001
+#define CMD_CHOOSE_OUTPUT 5002
+#define CMD_OPTIONS 5003
+#define CMD_START 5004
+#define CMD_INFO 5005
+#define CMD_END 5007
+#define CMD_HELP 5009
 
 // The main window's title, also the program's description in its version
 // information.

@@ -20,6 +20,9 @@ unsigned char* FillBytes(void* dest, std::uint32_t count, std::uint8_t value);
 // other; `limit` − 1 when it is not found (0xFFFFFFFF for a `limit` of 0).
 std::uint32_t LengthUntil(const char* text, std::uint32_t limit, char stop);
 
+// The letter in upper case; any other character as it is.
+inline char UpperCaseOf(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
 // Writes the NUL-terminated `text` (none when it is null) and CR LF to `file`.
 // The outcome is left to the file's failure mark, which FileClose reports.
 void WriteLine(FileHandle file, const char* text);

@@ -37,7 +37,7 @@ TEST(Support, FormatDecimalWritesRightAlignedFieldsAndNothingElse) {
     }
 }
 
-TEST(Support, ParseDecimalCountsSpacesAsZerosAndTellsOverflow) {
+TEST(Support, NumbersReadFromTextAndFromBytes) {
     const struct {
         std::string text;
         std::int32_t value;
