@@ -156,13 +156,35 @@ bool RunsIntoAnotherText(std::uint64_t position, std::uint64_t textLength, std::
     return false;
 }
 
+// Whether the first `count` bytes of workBuffer, as they go out, would cut
+// the output text short: a dBase-III text ends at its first 0x1A. Behind it
+// only further 0x1A or zero bytes may follow, the end marks that some writers
+// count into a dBase-IV text's length. `*endSeen` carries over from block to
+// block.
+bool CutShortByEndMark(std::uint32_t count, bool* endSeen) {
+    const unsigned char* bytes = appState.workBuffer;
+    std::uint32_t i = 0;
+    if (!*endSeen) {
+        const void* end = std::memchr(bytes, kEndOfFile, count);
+        if (end == nullptr) return false;
+        *endSeen = true;
+        i = static_cast<std::uint32_t>(static_cast<const unsigned char*>(end) - bytes);
+    }
+    for (; i < count; ++i) {
+        if (bytes[i] != kEndOfFile && bytes[i] != 0) return true;
+    }
+    return false;
+}
+
 // Copies the text now located, block by block. A dBase-IV text whose length
-// turns out to run into another text is not finished: `*damaged` says so,
-// and the caller takes back what was written of it.
+// turns out to run into another text, or a text that the output's end mark
+// would cut short, is not finished: `*damaged` says so, and the caller takes
+// back what was written of it.
 std::uint8_t CopyMemoText(bool dbase4Text, const char** damaged) {
     std::uint64_t textLength = appState.memoRemaining;
     std::uint64_t position = 0;
     std::uint64_t boundary = dbase4Text ? appState.inputMemoBlockSize - kMemoHeaderSize : textLength;
+    bool endSeen = false;
     for (;; position += kMemoBlockSize) {
         if (InterruptRequested()) return Refuse(kInterruptedText);
         if (ReadBlock() == 0) return 0;
@@ -178,14 +200,22 @@ std::uint8_t CopyMemoText(bool dbase4Text, const char** damaged) {
             appState.workBuffer[kMemoBlockSize + 1] = 0;
             OemToAnsiTerminated(reinterpret_cast<char*>(appState.workBuffer));
         }
+        if (CutShortByEndMark(kMemoBlockSize, &endSeen)) {
+            *damaged = kMemoEndMarkInsideText;
+            return 1;
+        }
         if (WriteBlock() == 0) return 0;
         appState.memoRemaining -= kMemoBlockSize;
     }
-    ++appState.memoTextsWritten;
     // The last block: the rest of the text, 0x1A, zeros. Bytes read behind the
     // text are cleared before they could be converted or written.
     FillBytes(appState.workBuffer + appState.memoRemaining, kMemoBlockSize - appState.memoRemaining, 0);
     if (appState.oemToAnsi == 1) OemToAnsiTerminated(reinterpret_cast<char*>(appState.workBuffer));
+    if (CutShortByEndMark(appState.memoRemaining, &endSeen)) {
+        *damaged = kMemoEndMarkInsideText;
+        return 1;
+    }
+    ++appState.memoTextsWritten;
     appState.workBuffer[appState.memoRemaining] = kEndOfFile;
     return WriteBlock();
 }

@@ -63,6 +63,9 @@ inline constexpr char kMemoHeaderDamagedText[] =
 inline constexpr char kMemoTextPastEndText[] = "Der Memotext reicht über das Ende der Memodatei hinaus.";
 inline constexpr char kMemoLengthOverlapText[] =
     "Die Länge des Memotextes ist beschädigt: Er reicht in einen anderen Memotext hinein.";
+inline constexpr char kMemoEndMarkInsideText[] =
+    "Der Memotext enthält das Zeichen 1A (hexadezimal), mit dem ein dBase-III-Memotext endet: "
+    "Sein Rest ginge verloren.";
 inline constexpr char kMemoMarkMissingText[] =
     "Der Memotext hat nicht die Kennung eines dBase-IV-Memotextes.";
 inline constexpr char kMemoOutputTooLargeText[] = "Die Memodatei der Ausgabedatei würde zu groß.";
