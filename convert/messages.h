@@ -64,7 +64,7 @@ inline constexpr char kMemoTextPastEndText[] = "Der Memotext reicht über das En
 inline constexpr char kMemoLengthOverlapText[] =
     "Die Länge des Memotextes ist beschädigt: Er reicht in einen anderen Memotext hinein.";
 inline constexpr char kMemoEndMarkInsideText[] =
-    "Der Memotext enthält das Zeichen 1A (hexadezimal), mit dem ein dBase-III-Memotext endet: "
+    "Der Memotext enthält das Zeichen 1A (hex), das in dBase III den Text beendet: "
     "Sein Rest ginge verloren.";
 inline constexpr char kMemoMarkMissingText[] =
     "Der Memotext hat nicht die Kennung eines dBase-IV-Memotextes.";
