@@ -39,19 +39,22 @@ std::uint8_t ReadBlock() {
     return 1;
 }
 
-// What a memo field holds. A block number stands right-aligned: blanks (or
-// zero bytes), then digits up to the field's last character. Anything else
-// would be read as some other number and fetch another record's text.
+// What a memo field holds. A block number is one run of digits with blanks
+// (or zero bytes) before it, as it is written right-aligned, or behind it, as
+// some writers leave it. Anything else would be read as some other number
+// and fetch another record's text. `*digitsEnd` is where the digits end.
 enum Reference { kNoText, kBlockNumber, kNoBlockNumber };
 
-Reference ReadReference(const char* field) {
+bool IsFill(char c) { return c == ' ' || c == '\0'; }
+
+Reference ReadReference(const char* field, std::uint32_t* digitsEnd) {
     std::uint32_t i = 0;
-    while (i < kMemoFieldWidth && (field[i] == ' ' || field[i] == '\0')) ++i;
+    while (i < kMemoFieldWidth && IsFill(field[i])) ++i;
     if (i == kMemoFieldWidth) return kNoText;
-    for (; i < kMemoFieldWidth; ++i) {
-        if (field[i] < '0' || field[i] > '9') return kNoBlockNumber;
-    }
-    return kBlockNumber;
+    while (i < kMemoFieldWidth && field[i] >= '0' && field[i] <= '9') ++i;
+    *digitsEnd = i;
+    while (i < kMemoFieldWidth && IsFill(field[i])) ++i;
+    return i == kMemoFieldWidth ? kBlockNumber : kNoBlockNumber;
 }
 
 // The length of the dBase-III text that begins at the current position: the
@@ -270,16 +273,17 @@ std::uint8_t ReadMemoBlockLength() {
 std::uint8_t MemoTransfer() {
     for (std::uint32_t i = 0; appState.memoFieldList[i] != kListEnd; ++i) {
         appState.memoFieldPtr = reinterpret_cast<char*>(appState.record + 1 + appState.memoFieldList[i]);
-        Reference reference = ReadReference(appState.memoFieldPtr);
+        std::uint32_t digitsEnd = 0;
+        Reference reference = ReadReference(appState.memoFieldPtr, &digitsEnd);
         if (reference == kNoText) continue;
         if (reference == kNoBlockNumber) {
             if (DamagedReference(i, kMemoReferenceInvalidText) == 0) return 0;
             continue;
         }
-        // Ten digits may exceed the signed 32-bit range and read as negative:
-        // as an unsigned block number they lie beyond 2 GiB.
-        std::uint32_t block =
-            static_cast<std::uint32_t>(ParseDecimal(appState.memoFieldPtr, kMemoFieldWidth));
+        // The fill before the digits counts as leading zeros. Ten digits may
+        // exceed the signed 32-bit range and read as negative: as an unsigned
+        // block number they lie beyond 2 GiB.
+        std::uint32_t block = static_cast<std::uint32_t>(ParseDecimal(appState.memoFieldPtr, digitsEnd));
         if (block == 0) continue;
         const char* damaged = nullptr;
         bool dbase4Text = false;
