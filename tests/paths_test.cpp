@@ -32,6 +32,7 @@ TEST(Paths, DerivedFromATable) {
         {true, "C:\\Daten\\kunden.dbf", "C:\\Daten\\kunden.dbt"},
         {true, "C:\\x\\a.b.dbf", "C:\\x\\a.b.dbt"},
         {true, "a.dbase", "a.dbt"},
+        {true, "a.xy", "a.xyt"},  // two characters are enough
         {true, "C:\\Daten\\neu.d", "C:\\Daten\\neu.dbt"},  // one character: ".dbt" in its place
         {true, "C:\\Daten.alt\\neu", "C:\\Daten.alt\\neu.dbt"},
         {true, std::string(251, 'n') + ".dbf", std::string(251, 'n') + ".dbt"},
