@@ -171,7 +171,8 @@ bool FileRead(FileHandle file, void* buffer, std::uint32_t count, std::uint32_t*
             slot->bufferStart = position;
             slot->bufferLength = got;
             slot->cursor = 0;
-            if (slot->readAhead < kSlotBufferSize) slot->readAhead *= 2;
+            // Never more than the buffer holds, whatever its size.
+            slot->readAhead = slot->readAhead < kSlotBufferSize / 2 ? 2 * slot->readAhead : kSlotBufferSize;
         }
     }
     *done = count - remaining;
