@@ -163,8 +163,8 @@ bool RunsIntoAnotherText(std::uint64_t position, std::uint64_t textLength, std::
 // the output text short: a dBase-III text ends at its first 0x1A. Behind it
 // only further 0x1A or zero bytes may follow, the end marks that some writers
 // count into a dBase-IV text's length. `*endSeen` carries over from block to
-// block.
-bool CutShortByEndMark(std::uint32_t count, bool* endSeen) {
+// block; `*damaged` names the reason when the text would be cut short.
+bool CutShortByEndMark(std::uint32_t count, bool* endSeen, const char** damaged) {
     const unsigned char* bytes = appState.workBuffer;
     std::uint32_t i = 0;
     if (!*endSeen) {
@@ -174,7 +174,10 @@ bool CutShortByEndMark(std::uint32_t count, bool* endSeen) {
         i = static_cast<std::uint32_t>(static_cast<const unsigned char*>(end) - bytes);
     }
     for (; i < count; ++i) {
-        if (bytes[i] != kEndOfFile && bytes[i] != 0) return true;
+        if (bytes[i] != kEndOfFile && bytes[i] != 0) {
+            *damaged = kMemoEndMarkInsideText;
+            return true;
+        }
     }
     return false;
 }
@@ -203,10 +206,7 @@ std::uint8_t CopyMemoText(bool dbase4Text, const char** damaged) {
             appState.workBuffer[kMemoBlockSize + 1] = 0;
             OemToAnsiTerminated(reinterpret_cast<char*>(appState.workBuffer));
         }
-        if (CutShortByEndMark(kMemoBlockSize, &endSeen)) {
-            *damaged = kMemoEndMarkInsideText;
-            return 1;
-        }
+        if (CutShortByEndMark(kMemoBlockSize, &endSeen, damaged)) return 1;
         if (WriteBlock() == 0) return 0;
         appState.memoRemaining -= kMemoBlockSize;
     }
@@ -214,10 +214,7 @@ std::uint8_t CopyMemoText(bool dbase4Text, const char** damaged) {
     // text are cleared before they could be converted or written.
     FillBytes(appState.workBuffer + appState.memoRemaining, kMemoBlockSize - appState.memoRemaining, 0);
     if (appState.oemToAnsi == 1) OemToAnsiTerminated(reinterpret_cast<char*>(appState.workBuffer));
-    if (CutShortByEndMark(appState.memoRemaining, &endSeen)) {
-        *damaged = kMemoEndMarkInsideText;
-        return 1;
-    }
+    if (CutShortByEndMark(appState.memoRemaining, &endSeen, damaged)) return 1;
     ++appState.memoTextsWritten;
     appState.workBuffer[appState.memoRemaining] = kEndOfFile;
     return WriteBlock();
