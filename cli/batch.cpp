@@ -9,14 +9,15 @@
 #include "convert/conversion_run.h"
 #include "convert/messages.h"
 #include "convert/output_files.h"
+#include "convert/output_group.h"
 #include "convert/run_paths.h"
 #include "support/app_state.h"
 #include "support/text_buffer.h"
 
 namespace {
 
-// The reports gathered so far, under a temporary name in the output folder;
-// each table's run writes its report at its end.
+// The reports gathered so far, in the run folder; each table's run writes its
+// report at its end.
 char gatheredReport[kWorkPathSize];
 FileHandle gathered = kNoFile;
 
@@ -71,6 +72,12 @@ void SaySummary(const Tally& tally) {
     Say(kConsoleOut, kTablesConvertedText);
     SayNumber(kConsoleOut, tally.refused);
     Say(kConsoleOut, kTablesRefusedText);
+    std::uint32_t notConverted = tableList.count - tally.converted - tally.refused;
+    if (notConverted > 0) {
+        Say(kConsoleOut, kListSeparator);
+        SayNumber(kConsoleOut, notConverted);
+        Say(kConsoleOut, kTablesNotConvertedText);
+    }
     if (tally.skipped > 0) {
         Say(kConsoleOut, kListSeparator);
         SayCount(kConsoleOut, tally.skipped, kMemoTextText, kMemoTextsText);
@@ -79,13 +86,22 @@ void SaySummary(const Tally& tally) {
     Say(kConsoleOut, "\n");
 }
 
-// Removes the run's temporary files; with `failure`, says why the run stops,
-// naming `path`.
-int EndRun(const char* failure, const char* path = "") {
-    FileCloseAndForget(&gathered);
-    RemoveTemporary(gatheredReport);
-    if (failure != nullptr) SayRefusal(failure, path);
+int Refused(const char* text, const char* path = "") {
+    SayRefusal(text, path);
     return kExitRefused;
+}
+
+// The converted tables and the gathered reports replace the old ones
+// together, once there is something to tell; nothing else of the run stays.
+bool PlaceTables(const Tally& tally, bool reportWhole, const char* reportPath) {
+    bool placed = false;
+    if (tally.converted > 0 && !reportWhole) {
+        SayRefusal(kBatchReportFailedText, "");
+    } else if (tally.converted > 0) {
+        placed = AddToGroup(gatheredReport, reportPath) && CommitOutputGroup(true) == 1;
+    }
+    DiscardOutputGroup();
+    return placed;
 }
 
 }  // namespace
@@ -94,17 +110,25 @@ int ConvertTables(const char* outputFolder, const RunOptions& options) {
     // Full paths, as a single run writes them into its report.
     char folder[kPathSize];
     char reportPath[kPathSize];
-    if (!FullPath(outputFolder, folder, kPathSize - 1)) return EndRun(kOutputPathTooLongText, outputFolder);
+    if (!FullPath(outputFolder, folder, kPathSize - 1)) return Refused(kOutputPathTooLongText, outputFolder);
     std::size_t length = std::strlen(folder);
     if (length > 0 && !IsPathSeparator(folder[length - 1])) folder[length++] = PathSeparator();
     folder[length] = '\0';
-    if (DeriveReportPathOf(folder, reportPath) == 0) return EndRun(kReportPathTooLongText);
-    gathered = CreateTemporaryBeside(reportPath, gatheredReport);
-    if (gathered == kNoFile) return EndRun(kBatchReportFailedText);
+    if (DeriveReportPathOf(folder, reportPath) == 0) return Refused(kReportPathTooLongText);
+    PrepareRun(options);
+    if (HoldOutputGroup(reportPath) == 0) {
+        return appState.stoppedByInterrupt == 1 ? kExitInterrupted : kExitRefused;
+    }
+    gathered = CreateGroupFile(gatheredReport);
+    if (gathered == kNoFile) {
+        DiscardOutputGroup();
+        return Refused(kBatchReportFailedText);
+    }
 
     Tally tally;
     bool reportWhole = true;
     bool interrupted = false;
+    bool interruptTold = false;
     for (std::uint32_t i = 0; i < tableList.count && !interrupted; ++i) {
         std::uint32_t index = tableList.order[i];
         std::uint64_t reportsLength = 0;
@@ -114,6 +138,7 @@ int ConvertTables(const char* outputFolder, const RunOptions& options) {
         // An interrupt stops the run after the table under way, which is left
         // as it was unless it was done; the tables before it stand.
         interrupted = InterruptRequested();
+        interruptTold = appState.stoppedByInterrupt == 1;
         if (converted) {
             ++tally.converted;
             tally.skipped += appState.memoTextsSkipped;
@@ -124,15 +149,12 @@ int ConvertTables(const char* outputFolder, const RunOptions& options) {
         }
         SayTableDone(tableList.paths[index], converted);
     }
-    // The gathered reports replace the old one at once, and only when there
-    // is something to tell.
-    reportWhole = CloseReportFor(&gathered, reportPath) && reportWhole;
-    if (!reportWhole) return EndRun(kBatchReportFailedText);
-    if (tally.converted > 0) {
-        if (!MoveReport(gatheredReport, reportPath)) return EndRun(kBatchReportFailedText);
-        gatheredReport[0] = '\0';
+    if (interrupted && !interruptTold) SayRefusal(kInterruptedText, "");
+    reportWhole = CloseOutput(&gathered) && reportWhole;
+    if (!PlaceTables(tally, reportWhole, reportPath)) {
+        tally.refused += tally.converted;  // none of them stands
+        tally.converted = 0;
     }
-    EndRun(nullptr);
     SaySummary(tally);
     if (interrupted) return kExitInterrupted;
     if (tally.refused > 0) return kExitRefused;

@@ -80,4 +80,5 @@ inline constexpr char kTableText[] = " Tabelle";
 inline constexpr char kTablesText[] = " Tabellen";
 inline constexpr char kTablesConvertedText[] = " konvertiert, ";
 inline constexpr char kTablesRefusedText[] = " abgelehnt";
+inline constexpr char kTablesNotConvertedText[] = " nicht konvertiert (abgebrochen)";
 inline constexpr char kListSeparator[] = ", ";

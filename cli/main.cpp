@@ -47,7 +47,7 @@ int ConvertOneTable(const char* input, const char* output, const RunOptions& opt
     // What the dialogs give the window program: full paths and their derived names.
     if (!FullPath(input, appState.inputPath, kPathSize)) return Refused(kInputPathTooLongText, input);
     if (!FullPath(output, appState.outputPath, kPathSize)) return Refused(kOutputPathTooLongText, output);
-    if (ConversionRun() != 1) return InterruptRequested() ? kExitInterrupted : kExitRefused;
+    if (ConversionRun() != 1) return appState.stoppedByInterrupt == 1 ? kExitInterrupted : kExitRefused;
     SayWritten(kWrittenTableLabel, appState.outputPath);
     if (appState.memoFileWritten == 1) SayWritten(kWrittenMemoLabel, appState.outputMemoPath);
     SayWritten(kWrittenReportLabel, appState.reportPath);

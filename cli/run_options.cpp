@@ -5,9 +5,13 @@
 #include "support/app_state.h"
 
 void PrepareRun(const RunOptions& options) {
-    std::uint32_t nextTemporaryName = appState.nextTemporaryName;  // the names taken so far stay taken
+    // The run folder names taken so far stay taken, and a run of many tables
+    // keeps the group its tables add their outputs to.
+    std::uint32_t nextTemporaryName = appState.nextTemporaryName;
+    OutputGroup group = appState.group;
     appState = AppState();
     appState.nextTemporaryName = nextTemporaryName;
+    appState.group = group;
     SetOemToAnsi(options.oemToAnsi);
     SetConsoleAnswer(options.ignoreMemos ? kAnswerYes : kAnswerNo);
     appState.skipDamagedMemos = options.skipDamagedMemos ? 1 : 0;

@@ -10,8 +10,8 @@ struct RunOptions {
 };
 
 // Starts AppState afresh, as at program start, with the options set; every
-// table of a run is converted from there. Only the search for temporary
-// names goes on where it stood.
+// table of a run is converted from there. Only the search for run folder
+// names goes on where it stood, and the output group of a run of many stays.
 void PrepareRun(const RunOptions& options);
 
 // The converter's exit status.

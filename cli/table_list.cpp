@@ -69,13 +69,15 @@ std::uint8_t AddListing(const char* listed, const char* directory, bool onlyTabl
     std::size_t prefix = std::strlen(directory);
     std::memcpy(path, directory, prefix);
     std::uint8_t ok = 1;
-    if (!ListingOpen(listed)) return RefuseInput(folder ? kFolderUnreadableText : nothingText, listed);
-    while (ok == 1 && ListingNext(name, sizeof name)) {
-        if (onlyTables && !IsTableName(name)) continue;
+    Listing listing = ListingOpen(listed);
+    if (listing == kNoListing) return RefuseInput(folder ? kFolderUnreadableText : nothingText, listed);
+    bool subfolder = false;
+    while (ok == 1 && ListingNext(listing, name, sizeof name, &subfolder)) {
+        if (subfolder || (onlyTables && !IsTableName(name))) continue;
         std::memcpy(path + prefix, name, std::strlen(name) + 1);
         ok = Add(path, usage);
     }
-    ListingClose();
+    ListingClose(listing);
     std::sort(tableList.order + first, tableList.order + tableList.count, NameBefore);
     if (ok == 1 && tableList.count == first) return RefuseInput(nothingText, listed);
     return ok;

@@ -26,28 +26,32 @@ void StartRun() {
     appState.outputMemoTemp[0] = '\0';
     appState.reportTemp[0] = '\0';
     appState.memoFileWritten = 0;
+    appState.stoppedByInterrupt = 0;
     appState.nextMemoBlock = 1;
     appState.memoTextsWritten = 0;
     appState.memoTextsSkipped = 0;
 }
 
-// Everything after the header analysis: the outputs written, closed in the
-// order report, input table, output table, input memo file, and completed.
+// Everything after the header analysis: the outputs written and completed,
+// the inputs found as they were when the run began, and every file closed,
+// the outputs' bytes on the disk.
 std::uint8_t WriteOutputs() {
     if (CreateOutputFiles() == 0 || RecordCopy() == 0) return 0;
-    if (appState.memoTextsSkipped > 0) WriteLine(appState.reportFile, nullptr);  // ends the remarks
-    bool reportWritten = CloseReport();
-    bool tableRead = FileCloseAndForget(&appState.inputTable);
-    bool tableWritten = CloseOutput(&appState.outputTable);
-    bool memoRead = FileCloseAndForget(&appState.inputMemo);
-    if (!reportWritten) {
-        PlaceReport(false);  // lines were lost: the old report stays
-        return Refuse(kReportWriteFailedText);
-    }
-    if (!tableRead) return Refuse(kInputReadFailedText);
-    if (!tableWritten) return Refuse(kOutputWriteFailedText);
-    if (!memoRead) return Refuse(kMemoReadFailedText);
     if (appState.outputMemo != kNoFile && FinishOutputMemo() == 0) return 0;
+    if (!FileUnchanged(appState.inputTable)) return RefuseFile(kInputTableName, kChangedEndText);
+    if (appState.inputMemo != kNoFile && !FileUnchanged(appState.inputMemo)) {
+        return RefuseFile(kInputMemoName, kChangedEndText);
+    }
+    bool tableRead = FileCloseAndForget(&appState.inputTable);
+    bool memoRead = FileCloseAndForget(&appState.inputMemo);
+    bool tableWritten = CloseOutput(&appState.outputTable);
+    bool memoWritten = CloseOutput(&appState.outputMemo);
+    if (!tableRead) return Refuse(kInputReadFailedText);
+    if (!memoRead) return Refuse(kMemoReadFailedText);
+    if (!tableWritten) return Refuse(kOutputWriteFailedText);
+    if (!memoWritten) return Refuse(kOutputMemoWriteFailedText);
+    if (appState.memoTextsSkipped > 0) WriteLine(appState.reportFile, nullptr);  // ends the remarks
+    if (!CloseReport()) return Refuse(kReportWriteFailedText);
     return 1;
 }
 
@@ -60,18 +64,11 @@ std::uint8_t ConversionRun() {
 
     StartRun();
     std::uint8_t carriedOut = AnalyseHeader() == 1 ? WriteOutputs() : 0;
+    // An interrupt once the outputs are put in place no longer stops the run.
+    if (carriedOut == 1 && InterruptRequested()) carriedOut = RefuseInterrupted();
     FileCloseAndForget(&appState.inputTable);
     FileCloseAndForget(&appState.inputMemo);
-    if (carriedOut == 1 && InterruptRequested()) carriedOut = Refuse(kInterruptedText);
-    // The report first: should the outputs then fail to move into place, the
-    // report of a stopped run stands, as after any other stop.
-    bool reportPlaced = PlaceReport(!InterruptRequested());
-    if (carriedOut == 1 && !reportPlaced) carriedOut = Refuse(kReportWriteFailedText);
-    if (carriedOut == 1) carriedOut = CommitOutputFiles();
-    if (carriedOut == 0) {
-        DiscardOutputFiles();
-        return 0;
-    }
+    if (PlaceOutputs(carriedOut) == 0) return 0;
     appState.steps.marker4 = ' ';
     RepaintWindow(appState.mainWindow);
     return 1;

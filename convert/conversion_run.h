@@ -4,13 +4,14 @@
 #include <cstdint>
 
 // Checks that both tables are given and differ, lets AnalyseHeader read the
-// input table and begin the report, writes the output table and memo file
-// under temporary names, moves them over their names when everything has
-// been written, clears the marker of step 4 and asks for a repaint.
+// input table and begin the report, writes the output table, memo file and
+// report into a run folder of its own, puts them in place together when
+// everything has been written and read as it was, clears the marker of step
+// 4 and asks for a repaint.
 //
-// Returns 1 when the conversion was carried out. Returns 0 when it stopped,
-// after a message: then no output table or memo file has been written and
-// every file that existed before is as it was, except the report of a run
-// that stopped after it was begun, which tells how far the run came (a run
+// Returns 1 when the conversion was carried out: its outputs and their names
+// are on the disk. Returns 0 when it stopped, after a message: then every
+// file that existed before is as it was, except that a run that stopped after
+// its report was begun leaves that report, which ends with the message (a run
 // refused before, or interrupted, leaves the old report).
 std::uint8_t ConversionRun();

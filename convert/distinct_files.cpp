@@ -27,10 +27,7 @@ bool SamePlace(const RunFile& a, const RunFile& b) {
 }  // namespace
 
 std::uint8_t CheckDistinctTables() {
-    if (SameTextIgnoringCase(appState.inputPath, appState.outputPath) ||
-        SameFile(appState.inputPath, appState.outputPath)) {
-        return Refuse(kSameTablesText);
-    }
+    if (SameTextIgnoringCase(appState.inputPath, appState.outputPath)) return Refuse(kSameTablesText);
     return 1;
 }
 
@@ -48,14 +45,15 @@ std::uint8_t CheckRunFiles(bool memoFiles) {
     for (int a = 0; a < count; ++a) files[a].exists = IdentifyFile(files[a].path, &files[a].identity);
     for (int a = 0; a < count; ++a) {
         for (int b = a + 1; b < count; ++b) {
-            if (a == 0 && b == 1) continue;  // the two tables: CheckDistinctTables
-            if (SamePlace(files[a], files[b])) return RefuseSameFiles(files[a].name, files[b].name);
+            if (!SamePlace(files[a], files[b])) continue;
+            if (a == 0 && b == 1) return Refuse(kSameTablesText);
+            return RefuseSameFiles(files[a].name, files[b].name);
         }
     }
     // An output is moved over what stands at its place: that must be a file.
     for (int a = 0; a < count; ++a) {
         if (files[a].output && files[a].exists && !files[a].identity.regular)
-            return RefuseNoFile(files[a].name);
+            return RefuseFile(files[a].name, kNoFileEndText);
     }
     return 1;
 }

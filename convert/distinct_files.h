@@ -8,14 +8,17 @@
 
 #include <cstdint>
 
-// The input and the output table: equal path texts (without regard to case)
-// or one existing file. Shows "Eingabe- und Ausgabedatei dürfen nicht gleich
-// sein" and returns 0 then; 1 otherwise.
+// The input and the output table by their path texts, compared without
+// regard to case. Shows "Eingabe- und Ausgabedatei dürfen nicht gleich sein"
+// and returns 0 then; 1 otherwise.
 std::uint8_t CheckDistinctTables();
 
-// Every other pair of the files the run will use: the input table, the output
-// table and the report always; the input and the output memo file when the
-// input memo file is open. Returns 0 with a message naming both files when
-// two are one, or naming an output whose place holds something other than a
-// regular file (a directory, a device), which could not be replaced.
+// Every pair of the files the run will use: the input table, the output table
+// and the report always; the input and the output memo file when the input
+// memo file is open. Returns 0 with a message naming both files when two are
+// one (the tables' own message for the two tables), or naming an output whose
+// place holds something other than a regular file (a directory, a device),
+// which could not be replaced. Runs under the output directory's lock: on
+// Win32, telling files apart opens them, and an open file cannot be replaced
+// by another run meanwhile.
 std::uint8_t CheckRunFiles(bool memoFiles);

@@ -2,10 +2,10 @@
 // classified and rewritten, and the two field lists that drive the copy.
 #include "convert/header_analysis.h"
 
-#include "convert/distinct_files.h"
 #include "convert/memo_transfer.h"
 #include "convert/messages.h"
 #include "convert/output_files.h"
+#include "convert/output_group.h"
 #include "convert/refusal.h"
 #include "convert/structure_report.h"
 #include "convert/table_check.h"
@@ -16,6 +16,14 @@
 namespace {
 
 unsigned char* Descriptor(std::uint32_t index) { return DescriptorAt(appState.tableBuffer, index); }
+
+// An input that could not be opened: `name` as the messages call it, and the
+// message for a file that is there but cannot be read.
+std::uint8_t RefuseUnopened(const char* name, FileProblem problem, const char* unreadable) {
+    if (problem == kFileNotRegular) return RefuseFile(name, kNoFileEndText);
+    if (problem == kFileInUse) return RefuseFile(name, kInUseEndText);
+    return Refuse(unreadable);
+}
 
 // Reads the header into tableBuffer and checks it; 1 when it is a table.
 std::uint8_t ReadHeader() {
@@ -31,7 +39,8 @@ std::uint8_t ReadHeader() {
     if (!FileRead(appState.inputTable, header + kFirstHeaderRead, rest, &appState.bytesDone)) {
         return Refuse(kInputReadFailedText);
     }
-    if (appState.bytesDone != rest) return RefuseInvalidTable(kTooShortForHeaderText);
+    // The file was long enough for the header when the read began.
+    if (appState.bytesDone != rest) return RefuseFile(kInputTableName, kChangedEndText);
     appState.inputCodePage = header[kCodePageOffset];
     return CheckTableHeader(fileSize);
 }
@@ -53,7 +62,7 @@ std::uint8_t OpenInputMemo() {
     appState.inputMemo = FileOpenRead(appState.inputMemoPath, &problem);
     if (appState.inputMemo == kNoFile) {
         if (problem == kFileMissing) return 1;
-        return problem == kFileNotRegular ? RefuseNoFile(kInputMemoName) : Refuse(kMemoReadFailedText);
+        return RefuseUnopened(kInputMemoName, problem, kMemoReadFailedText);
     }
     if (!FileSize(appState.inputMemo, &appState.inputMemoSize)) return Refuse(kMemoReadFailedText);
     return ReadMemoBlockLength();
@@ -129,15 +138,10 @@ void IgnoreMemoTexts() {
 std::uint8_t AnalyseHeader() {
     FileProblem problem;
     appState.inputTable = FileOpenRead(appState.inputPath, &problem);
-    if (appState.inputTable == kNoFile) {
-        return problem == kFileNotRegular ? RefuseNoFile(kInputTableName) : Refuse(kInputOpenFailedText);
-    }
+    if (appState.inputTable == kNoFile) return RefuseUnopened(kInputTableName, problem, kInputOpenFailedText);
     if (ReadHeader() == 0) return 0;
     if (HasMemoFields() && OpenInputMemo() == 0) return 0;
-    bool memoFiles = appState.inputMemo != kNoFile;
-    if (CheckRunFiles(memoFiles) == 0) return 0;
-
-    if (BeginReport() == 0) return 0;
+    if (BeginOutputGroup(appState.inputMemo != kNoFile) == 0 || BeginReport() == 0) return 0;
     WriteReportOpening();
     FieldPass();
     WriteReportClosing();
@@ -157,7 +161,10 @@ std::uint8_t AnalyseHeader() {
     }
     int answer = ShowMessageBox(appState.mainWindow, kMemoMissingQuestion, nullptr,
                                 kBoxYesNo | kBoxIconHand | kBoxDefaultButton2);
-    if (answer == kAnswerNo) return 0;
+    if (answer == kAnswerNo) {
+        WriteRefusalRemark(kMemoNotFoundRemark);
+        return 0;
+    }
     IgnoreMemoTexts();
     return 1;
 }

@@ -12,7 +12,6 @@
 #include <cstring>
 
 #include "convert/messages.h"
-#include "convert/output_files.h"
 #include "convert/refusal.h"
 #include "convert/table_layout.h"
 #include "support/app_state.h"
@@ -30,12 +29,16 @@ std::uint8_t WriteBlock() {
     return 1;
 }
 
+std::uint8_t RefuseMemoChanged() { return RefuseFile(kInputMemoName, kChangedEndText); }
+
 // Reads the next 512 bytes of the input memo file into workBuffer; fewer come
-// only at the end of the file.
-std::uint8_t ReadBlock() {
+// only at the end of the file. At least `needed` must come: the file held them
+// when the run began, and fewer mean that it was shortened meanwhile.
+std::uint8_t ReadBlock(std::uint32_t needed) {
     if (!FileRead(appState.inputMemo, appState.workBuffer, kMemoBlockSize, &appState.bytesDone)) {
         return Refuse(kMemoReadFailedText);
     }
+    if (appState.bytesDone < needed) return RefuseMemoChanged();
     return 1;
 }
 
@@ -57,15 +60,16 @@ Reference ReadReference(const char* field, std::uint32_t* digitsEnd) {
     return i == kMemoFieldWidth ? kBlockNumber : kNoBlockNumber;
 }
 
-// The length of the dBase-III text that begins at the current position: the
-// bytes before the first 0x1A. Leaves the position behind what was searched.
-// `*damaged` names why there is no such text; 0 after a message when the
-// file cannot be read.
-std::uint8_t MeasureDbase3Text(const char** damaged) {
+// The length of the dBase-III text that begins at `start`, the current
+// position: the bytes before the first 0x1A. Leaves the position behind what
+// was searched. `*damaged` names why there is no such text; 0 after a message
+// when the file cannot be read.
+std::uint8_t MeasureDbase3Text(std::uint64_t start, const char** damaged) {
     std::uint64_t length = 0;
     for (;;) {
-        if (ReadBlock() == 0) return 0;
+        if (ReadBlock(0) == 0) return 0;
         if (appState.bytesDone == 0) {
+            if (start + length < appState.inputMemoSize) return RefuseMemoChanged();
             *damaged = kMemoTextPastEndText;
             return 1;
         }
@@ -103,6 +107,8 @@ std::uint8_t LocateText(std::uint32_t block, bool* dbase4Text, const char** dama
         !FileRead(appState.inputMemo, appState.workBuffer, kMemoHeaderSize, &appState.bytesDone)) {
         return Refuse(kMemoReadFailedText);
     }
+    std::uint64_t rest = appState.inputMemoSize - start;
+    if (appState.bytesDone < (rest < kMemoHeaderSize ? rest : kMemoHeaderSize)) return RefuseMemoChanged();
     *dbase4Text = appState.bytesDone >= kMemoMarkSize &&
                   std::memcmp(appState.workBuffer, kMemoMark, kMemoMarkSize) == 0;
     if (*dbase4Text) {
@@ -116,7 +122,8 @@ std::uint8_t LocateText(std::uint32_t block, bool* dbase4Text, const char** dama
         appState.memoRemaining = length - kMemoHeaderSize;
         start += kMemoHeaderSize;
     } else if (appState.dbase3Memo == 1) {
-        if (!FileSeek(appState.inputMemo, start) || MeasureDbase3Text(damaged) == 0) return 0;
+        if (!FileSeek(appState.inputMemo, start)) return Refuse(kMemoReadFailedText);
+        if (MeasureDbase3Text(start, damaged) == 0) return 0;
         if (*damaged != nullptr) return 1;
     } else {
         // A reference into the middle of a text, or a memo file of another layout.
@@ -192,8 +199,9 @@ std::uint8_t CopyMemoText(bool dbase4Text, const char** damaged) {
     std::uint64_t boundary = dbase4Text ? appState.inputMemoBlockSize - kMemoHeaderSize : textLength;
     bool endSeen = false;
     for (;; position += kMemoBlockSize) {
-        if (InterruptRequested()) return Refuse(kInterruptedText);
-        if (ReadBlock() == 0) return 0;
+        if (InterruptRequested()) return RefuseInterrupted();
+        std::uint32_t needed = appState.memoRemaining < kMemoBlockSize ? appState.memoRemaining : kMemoBlockSize;
+        if (ReadBlock(needed) == 0) return 0;
         if (RunsIntoAnotherText(position, textLength, &boundary)) {
             *damaged = kMemoLengthOverlapText;
             return 1;
@@ -249,7 +257,6 @@ std::uint8_t FinishOutputMemo() {
     std::uint64_t size = 0;
     ok = ok && FileSize(appState.outputMemo, &size) &&
          (size == length || FileTruncate(appState.outputMemo, length));
-    ok = CloseOutput(&appState.outputMemo) && ok;
     if (!ok) return Refuse(kOutputMemoWriteFailedText);
     return 1;
 }

@@ -13,7 +13,8 @@
 // (no block number, a block beyond the memo file or beyond 2 GiB, a text
 // without the dBase-IV mark or with a damaged header, a text that runs past
 // the end, a length that runs into another text), when a read or write
-// fails, or when an interrupt was noted. Each reference is checked before
+// fails, when the memo file gives fewer bytes than it held when the run
+// began, or when an interrupt was noted. Each reference is checked before
 // anything of it is written, except that a length running into another text
 // is found during the copy: what was written of that text is taken back.
 std::uint8_t MemoTransfer();
@@ -24,8 +25,8 @@ std::uint8_t BeginOutputMemo();
 
 // Completes block 0 of the output memo file, which is written last because
 // only now is the number of blocks known: the number of the next free block,
-// or, when no memo text was written, a single 0x1A behind block 0. Closes the
-// file. Returns 1, or 0 after a message.
+// or, when no memo text was written, a single 0x1A behind block 0. Returns 1,
+// or 0 after a message.
 std::uint8_t FinishOutputMemo();
 
 // Learns the block length of the input memo file just opened, from its block

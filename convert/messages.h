@@ -21,6 +21,9 @@ inline constexpr char kOutputMemoName[] = "Memodatei der Ausgabedatei";
 inline constexpr char kReportName[] = "Berichtsdatei Report.txt";
 // A file of the run where a directory, a device or a pipe stands: "Die A ist ...".
 inline constexpr char kNoFileEndText[] = " ist keine gewöhnliche Datei";
+// An input that another program writes, or wrote while it was read: "Die A wird ...".
+inline constexpr char kInUseEndText[] = " wird von einem anderen Programm bearbeitet";
+inline constexpr char kChangedEndText[] = " wurde während der Konvertierung verändert";
 
 // The input table.
 inline constexpr char kInputOpenFailedText[] = "Die Eingabedatei kann nicht geöffnet werden";
@@ -71,6 +74,13 @@ inline constexpr char kMemoMarkMissingText[] =
 inline constexpr char kMemoOutputTooLargeText[] = "Die Memodatei der Ausgabedatei würde zu groß.";
 
 // The output files.
+inline constexpr char kOutputFolderWriteFailedText[] =
+    "Im Verzeichnis der Ausgabedatei können keine Dateien angelegt werden";
+// A run folder "~kvNNNN.tmp" whose outputs a run that no longer lives was
+// putting in place, and whose old files cannot all be put back: "... name".
+inline constexpr char kUnfinishedRunText[] =
+    "Eine abgebrochene Konvertierung im Verzeichnis der Ausgabedatei kann nicht abgeschlossen "
+    "werden: ";
 inline constexpr char kReportCreateFailedText[] =
     "Die Berichtsdatei Report.txt kann im Verzeichnis der Ausgabedatei nicht angelegt werden";
 inline constexpr char kReportWriteFailedText[] = "Die Berichtsdatei Report.txt kann nicht geschrieben werden";
@@ -86,6 +96,12 @@ inline constexpr char kInterruptedText[] =
 inline constexpr char kCommitFailedText[] =
     "Die Ausgabedateien können nicht an ihren Platz gebracht werden;\r\n"
     "vorhandene Dateien bleiben unverändert";
+// After a rename failed, not every old file could be put back: "... name ...".
+inline constexpr char kCommitStuckText[] =
+    "Die Ausgabedateien können nicht an ihren Platz gebracht werden, und nicht alle vorhandenen "
+    "Dateien sind wieder da:\r\nSie liegen in ";
+inline constexpr char kCommitStuckEndText[] =
+    "; die nächste Konvertierung in dieses Verzeichnis stellt sie wieder her";
 
 // The report.
 inline constexpr char kReportHeading[] = "Konvertierung dBase-IV oder -V Datei nach dBase-III.";
@@ -97,6 +113,10 @@ inline constexpr char kRemarksHeading[] = " --- Anmerkungen ---";
 inline constexpr char kInvalidTypeRemark[] = " Feldart ungültig, wird auf C gesetzt";
 inline constexpr char kRemarkIndent[] = "   ";  // the remarks stand indented by three blanks
 inline constexpr char kMemoIgnoredRemark[] = "   alle Memofelder werden mit Feldart C übernommen.";
+// A run that stopped after the report was begun: this line, then the message
+// it showed, each line break of it a blank.
+inline constexpr char kNotConvertedRemark[] = "   Die Tabelle wurde nicht konvertiert:";
+inline constexpr char kMemoNotFoundRemark[] = "Die zugehörige Memodatei wurde nicht gefunden.";
 
 // The OEM-to-ANSI option as the step list and the report's option line show it.
 inline constexpr char kOptionOn[] = "ja  ";

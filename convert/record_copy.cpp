@@ -9,6 +9,10 @@
 
 namespace {
 
+// The table held all its records when the run began: fewer bytes now mean
+// that it was shortened meanwhile.
+std::uint8_t RefuseInputChanged() { return RefuseFile(kInputTableName, kChangedEndText); }
+
 std::uint8_t WriteTable(const void* bytes, std::uint32_t count) {
     if (!FileWrite(appState.outputTable, bytes, count, &appState.bytesDone)) {
         return Refuse(kOutputWriteFailedText);
@@ -23,12 +27,13 @@ std::uint8_t CopyUnchangedRecords(std::uint32_t count) {
     const std::uint64_t kStretch = 16 * 1024 * 1024;
     std::uint64_t total = std::uint64_t(count) * appState.recordLength;
     for (std::uint64_t copied = 0; copied < total;) {
-        if (InterruptRequested()) return Refuse(kInterruptedText);
+        if (InterruptRequested()) return RefuseInterrupted();
         std::uint64_t stretch = total - copied < kStretch ? total - copied : kStretch;
         std::uint64_t done = 0;
         CopyOutcome outcome = FileCopy(appState.inputTable, appState.outputTable, stretch, &done);
         if (outcome == kCopyWriteFailed) return Refuse(kOutputWriteFailedText);
-        if (outcome == kCopyReadFailed || done != stretch) return Refuse(kInputReadFailedText);
+        if (outcome == kCopyReadFailed) return Refuse(kInputReadFailedText);
+        if (done != stretch) return RefuseInputChanged();
         copied += done;
     }
     return 1;
@@ -56,13 +61,13 @@ std::uint8_t RecordCopy() {
     // place, and written together.
     const std::uint32_t perBuffer = kTableBufferSize / appState.recordLength;
     for (std::uint32_t done = 0; done < count;) {
-        if (InterruptRequested()) return Refuse(kInterruptedText);
+        if (InterruptRequested()) return RefuseInterrupted();
         std::uint32_t records = count - done < perBuffer ? count - done : perBuffer;
         std::uint32_t bytes = records * appState.recordLength;
-        if (!FileRead(appState.inputTable, appState.tableBuffer, bytes, &appState.bytesDone) ||
-            appState.bytesDone != bytes) {
+        if (!FileRead(appState.inputTable, appState.tableBuffer, bytes, &appState.bytesDone)) {
             return Refuse(kInputReadFailedText);
         }
+        if (appState.bytesDone != bytes) return RefuseInputChanged();
         for (std::uint32_t k = 0; k < records; ++k) {
             appState.recordNumber = done + k + 1;
             appState.record = appState.tableBuffer + k * appState.recordLength;

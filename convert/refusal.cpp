@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "convert/messages.h"
+#include "convert/structure_report.h"
 #include "convert/table_layout.h"
 #include "support/app_state.h"
 #include "support/decimal.h"
@@ -39,8 +40,19 @@ std::uint32_t AppendMemoPlace(std::uint32_t length, const char* name) {
 }  // namespace
 
 std::uint8_t Refuse(const char* text) {
+    if (appState.reportFile != kNoFile) WriteRefusalRemark(text);
     ShowMessageBox(appState.mainWindow, text, nullptr, kBoxOk | kBoxIconHand);
     return 0;
+}
+
+std::uint8_t RefuseInterrupted() {
+    appState.stoppedByInterrupt = 1;
+    return Refuse(kInterruptedText);
+}
+
+std::uint8_t RefuseNamed(const char* start, const char* name, const char* end) {
+    Append(Append(Append(0, start), name), end);
+    return Refuse(appState.messageText);
 }
 
 std::uint8_t RefuseInvalidTable(const char* reason) {
@@ -60,9 +72,8 @@ std::uint8_t RefuseSameFiles(const char* nameA, const char* nameB) {
     return Refuse(appState.messageText);
 }
 
-std::uint8_t RefuseNoFile(const char* name) {
-    Append(Append(Append(0, kFileMessageStartText), name), kNoFileEndText);
-    return Refuse(appState.messageText);
+std::uint8_t RefuseFile(const char* name, const char* endText) {
+    return RefuseNamed(kFileMessageStartText, name, endText);
 }
 
 std::uint8_t RefuseMemoReference(const char* name, const char* reason) {

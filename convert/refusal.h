@@ -2,12 +2,20 @@
 //
 // Each shows a message box (owner the main window, no caption, MB_OK with
 // MB_ICONHAND) and returns 0, the flag that stops the run, so that a check
-// can end with `return Refuse(...)`.
+// can end with `return Refuse(...)`. While the report is being written, the
+// message also ends its remarks, so that a report the stopped run leaves says
+// why the table was not converted.
 #pragma once
 
 #include <cstdint>
 
 std::uint8_t Refuse(const char* text);
+
+// "Die Konvertierung wurde abgebrochen ...": an interrupt stopped the run.
+std::uint8_t RefuseInterrupted();
+
+// `start`, `name` and `end`, one after another, as one message.
+std::uint8_t RefuseNamed(const char* start, const char* name, const char* end);
 
 // "Die Eingabedatei ist keine gültige dBase-Tabelle:" and the reason.
 std::uint8_t RefuseInvalidTable(const char* reason);
@@ -19,8 +27,9 @@ std::uint8_t RefuseMemoFieldLength(const unsigned char* name);
 // Two files of the run that would be one file.
 std::uint8_t RefuseSameFiles(const char* nameA, const char* nameB);
 
-// A file of the run where something else stands; `name` as the messages call it.
-std::uint8_t RefuseNoFile(const char* name);
+// "Die NAME ...": a file of the run, `name` as the messages call it, and what
+// is wrong with it (kNoFileEndText, kInUseEndText, kChangedEndText).
+std::uint8_t RefuseFile(const char* name, const char* endText);
 
 // A memo reference of the record `appState.recordNumber` that cannot be
 // followed; `name` is the memo field's name.

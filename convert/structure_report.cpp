@@ -78,3 +78,17 @@ void WriteMemoIgnoredRemark() {
     WriteLine(appState.reportFile, kMemoIgnoredRemark);
     WriteLine(appState.reportFile, nullptr);
 }
+
+void WriteRefusalRemark(const char* message) {
+    char* line = appState.report.remarkLine;
+    std::uint32_t length = sizeof kRemarkIndent - 1;
+    CopyText(line, kRemarkIndent, length, 0);
+    for (const char* c = message; *c != '\0' && length + 1 < sizeof appState.report.remarkLine; ++c) {
+        if (*c == '\r' && c[1] == '\n') continue;  // a line break is one blank
+        line[length++] = *c == '\n' ? ' ' : *c;
+    }
+    line[length] = '\0';
+    WriteLine(appState.reportFile, kNotConvertedRemark);
+    WriteLine(appState.reportFile, line);
+    WriteLine(appState.reportFile, nullptr);
+}

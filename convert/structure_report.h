@@ -18,3 +18,7 @@ void WriteReportClosing();
 
 // The remark that the memo fields are kept as C fields, and an empty line.
 void WriteMemoIgnoredRemark();
+
+// The end of the remarks of a run that stops: "Die Tabelle wurde nicht
+// konvertiert:", the message that says why, on one line, and an empty line.
+void WriteRefusalRemark(const char* message);

@@ -1,5 +1,5 @@
 // console_posix.cpp -- the console of a POSIX system: UTF-8 text on stdout and
-// stderr, and the signals that interrupt a conversion.
+// stderr, and the signals that interrupt a conversion or would end it.
 #include <signal.h>
 
 #include <cstdio>
@@ -72,6 +72,10 @@ void WatchInterrupts() {
     sigemptyset(&action.sa_mask);
     const int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
     for (int signal : kSignals) sigaction(signal, &action, nullptr);
+    // Beyond the file-size limit a write then fails with EFBIG, and the run
+    // says so and removes its temporary files, as on a full disk.
+    action.sa_handler = SIG_IGN;
+    sigaction(SIGXFSZ, &action, nullptr);
 }
 
 bool InterruptRequested() { return interrupted != 0; }

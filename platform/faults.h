@@ -17,6 +17,8 @@ enum FileOperation {
     kOperationRemove,
     kOperationTruncate,
     kOperationFlush,
+    kOperationLink,
+    kOperationFolder,  // a folder made
 };
 
 bool FaultInjected(FileOperation operation);

@@ -31,6 +31,7 @@ struct FileSlot {
     std::uint32_t readAhead;     // size of the next refill; doubles while the
                                  // reads go on in sequence, so that a jump to a
                                  // memo block does not read a whole buffer for 1 KiB
+    OsStamp opened;              // an input's stamp when it was opened
     unsigned char buffer[kSlotBufferSize];
 };
 
@@ -85,7 +86,7 @@ void StartWriting(FileSlot* slot) {
     slot->writing = true;
 }
 
-FileHandle Claim(OsFile os) {
+FileHandle Claim(OsFile os, const OsStamp& opened = OsStamp()) {
     if (os == kNoOsFile) return kNoFile;
     for (std::uint32_t i = 0; i < kSlotCount; ++i) {
         FileSlot* slot = &slots[i];
@@ -99,6 +100,7 @@ FileHandle Claim(OsFile os) {
         slot->cursor = 0;
         slot->osPosition = 0;
         slot->readAhead = kFirstReadAhead;
+        slot->opened = opened;
         return i + 1;
     }
     OsClose(os);
@@ -116,7 +118,17 @@ FileHandle Create(const char* path, OsCreateMode mode, bool* nameTaken) {
 FileHandle FileOpenRead(const char* path, FileProblem* problem) {
     *problem = kFileUnreadable;
     if (FaultInjected(kOperationOpen)) return kNoFile;
-    return Claim(OsOpenRead(path, problem));
+    OsStamp opened;
+    OsFile os = OsOpenRead(path, problem, &opened);
+    return Claim(os, opened);
+}
+
+bool FileUnchanged(FileHandle file) {
+    FileSlot* slot = SlotOf(file);
+    OsStamp now;
+    if (slot == nullptr || !OsStampOf(slot->os, &now)) return false;
+    return now.size == slot->opened.size && now.modified == slot->opened.modified &&
+           now.changed == slot->opened.changed;
 }
 
 FileHandle FileCreate(const char* path) {
@@ -125,6 +137,16 @@ FileHandle FileCreate(const char* path) {
 }
 
 FileHandle FileCreateNew(const char* path, bool* nameTaken) { return Create(path, kCreateNew, nameTaken); }
+
+FileHandle FileCreateClaimed(const char* path, bool* nameTaken) {
+    return Create(path, kCreateClaimed, nameTaken);
+}
+
+FileHandle FileOpenUnclaimed(const char* path, FileProblem* problem) {
+    *problem = kFileUnreadable;
+    if (FaultInjected(kOperationOpen)) return kNoFile;
+    return Claim(OsOpenUnclaimed(path, problem));
+}
 
 bool FileRead(FileHandle file, void* buffer, std::uint32_t count, std::uint32_t* done) {
     *done = 0;
@@ -342,23 +364,38 @@ bool FileExists(const char* path) { return OsExists(path); }
 
 bool IdentifyFile(const char* path, FileIdentity* identity) { return OsIdentify(path, identity); }
 
-bool SameFile(const char* pathA, const char* pathB) {
-    FileIdentity a, b;
-    return OsIdentify(pathA, &a) && OsIdentify(pathB, &b) && a.volume == b.volume && a.index == b.index;
-}
-
 bool FileReplace(const char* from, const char* to) {
     if (FaultInjected(kOperationReplace)) return false;
-    return OsReplace(from, to, false);
+    return OsReplace(from, to);
 }
 
-bool FileReplaceDurably(const char* from, const char* to) {
-    // A move written through is a flush of the folder as well.
-    if (FaultInjected(kOperationReplace) || FaultInjected(kOperationFlush)) return false;
-    return OsReplace(from, to, true);
+bool FileLink(const char* existing, const char* path) {
+    if (FaultInjected(kOperationLink)) return false;
+    return OsLink(existing, path);
 }
 
 bool FileRemove(const char* path) {
     if (FaultInjected(kOperationRemove)) return false;
     return OsRemove(path);
 }
+
+bool FolderCreate(const char* path, bool* nameTaken) {
+    *nameTaken = false;
+    if (FaultInjected(kOperationFolder)) return false;
+    return OsFolderCreate(path, nameTaken);
+}
+
+// A folder that stays behind is a file that stays behind.
+bool FolderRemove(const char* path) {
+    if (FaultInjected(kOperationRemove)) return false;
+    return OsFolderRemove(path);
+}
+
+bool FolderFlush(const char* beside) {
+    if (FaultInjected(kOperationFlush)) return false;
+    return OsFolderFlush(beside);
+}
+
+bool LockFolderOf(const char* beside) { return OsLockFolderOf(beside); }
+
+void UnlockFolder() { OsUnlockFolder(); }

@@ -10,13 +10,24 @@
 typedef std::intptr_t OsFile;
 const OsFile kNoOsFile = -1;
 
-enum OsCreateMode { kCreateAlways, kCreateNew };
+enum OsCreateMode { kCreateAlways, kCreateNew, kCreateClaimed };
 
-// Opens a regular file for reading without ever waiting; kNoOsFile with the
-// reason in `*problem` otherwise.
-OsFile OsOpenRead(const char* path, FileProblem* problem);
+// What tells a changed file: its size and the times of its last write and
+// last change, as the system counts them.
+struct OsStamp {
+    std::uint64_t size;
+    std::int64_t modified;
+    std::int64_t changed;
+};
+
+// Opens a regular file for reading without ever waiting, and takes its
+// stamp; kNoOsFile with the reason in `*problem` otherwise.
+OsFile OsOpenRead(const char* path, FileProblem* problem, OsStamp* stamp);
+// The file's stamp now.
+bool OsStampOf(OsFile file, OsStamp* stamp);
 // kNoOsFile on failure; `*nameTaken` then tells whether the name was in use.
 OsFile OsCreate(const char* path, OsCreateMode mode, bool* nameTaken);
+OsFile OsOpenUnclaimed(const char* path, FileProblem* problem);
 // Reads up to `count` bytes; `*done` is 0 only at the end of the file.
 bool OsRead(OsFile file, void* buffer, std::uint32_t count, std::uint32_t* done);
 // Writes all `count` bytes or fails.
@@ -36,5 +47,12 @@ bool OsClose(OsFile file);
 
 bool OsExists(const char* path);
 bool OsIdentify(const char* path, FileIdentity* identity);
-bool OsReplace(const char* from, const char* to, bool durably);
+bool OsReplace(const char* from, const char* to);
+bool OsLink(const char* existing, const char* path);
 bool OsRemove(const char* path);
+
+bool OsFolderCreate(const char* path, bool* nameTaken);
+bool OsFolderRemove(const char* path);
+bool OsFolderFlush(const char* beside);
+bool OsLockFolderOf(const char* beside);
+void OsUnlockFolder();

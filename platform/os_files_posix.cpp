@@ -2,7 +2,9 @@
 #include "platform/os_files.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 #include <cerrno>
 #include <cstdio>
@@ -12,9 +14,42 @@ namespace {
 
 int Descriptor(OsFile file) { return static_cast<int>(file); }
 
+std::int64_t Nanoseconds(const struct timespec& time) {
+    return static_cast<std::int64_t>(time.tv_sec) * 1000000000 + time.tv_nsec;
+}
+
+bool StampOf(int fd, OsStamp* stamp) {
+    struct stat info;
+    if (fstat(fd, &info) != 0) return false;
+    stamp->size = static_cast<std::uint64_t>(info.st_size);
+    stamp->modified = Nanoseconds(info.st_mtim);
+    stamp->changed = Nanoseconds(info.st_ctim);
+    return true;
+}
+
+// The system stamps a change with the time of its clock tick, so that a
+// change in the tick of the last one can leave the change time as it was.
+// Once the tick of the last change is over, every later change shows: the
+// stamp is taken again until then (a few milliseconds at most; a file that
+// is still being written at the end of the wait shows its next change).
+void WaitForTheChangeTick(int fd, OsStamp* stamp) {
+    for (int tries = 0; tries < 20; ++tries) {
+        struct timespec now;
+        if (clock_gettime(CLOCK_REALTIME_COARSE, &now) != 0 || Nanoseconds(now) > stamp->changed) return;
+        struct timespec pause = {0, 1000000};
+        nanosleep(&pause, nullptr);
+        if (!StampOf(fd, stamp)) return;
+    }
+}
+
+// Claims an open file for this process: a lock that the system gives up when
+// the file is closed or the process ends. False when another process holds
+// it, or when the file system cannot tell.
+bool ClaimDescriptor(int fd) { return flock(fd, LOCK_EX | LOCK_NB) == 0; }
+
 }  // namespace
 
-OsFile OsOpenRead(const char* path, FileProblem* problem) {
+OsFile OsOpenRead(const char* path, FileProblem* problem, OsStamp* stamp) {
     // Without O_NONBLOCK the open of a pipe waits for a writer, and that of a
     // terminal or a modem line for its carrier: forever, as far as the user
     // can tell. Opened without waiting, it is looked at and refused.
@@ -42,15 +77,41 @@ OsFile OsOpenRead(const char* path, FileProblem* problem) {
     }
     // Reads of a regular file never wait; the flag goes all the same.
     fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    if (StampOf(fd, stamp)) WaitForTheChangeTick(fd, stamp);
     return fd;
 }
 
+bool OsStampOf(OsFile file, OsStamp* stamp) { return StampOf(Descriptor(file), stamp); }
+
 OsFile OsCreate(const char* path, OsCreateMode mode, bool* nameTaken) {
-    int flags = O_RDWR | O_CREAT | O_CLOEXEC | O_NOCTTY | (mode == kCreateNew ? O_EXCL : O_TRUNC);
+    int flags = O_RDWR | O_CREAT | O_CLOEXEC | O_NOCTTY | (mode == kCreateAlways ? O_TRUNC : O_EXCL);
     int fd = open(path, flags, 0666);
     // With O_EXCL a name in use (a file, a folder, even a dangling link) fails with EEXIST.
     *nameTaken = fd < 0 && errno == EEXIST;
-    return fd < 0 ? kNoOsFile : fd;
+    if (fd < 0) return kNoOsFile;
+    // A file system without locks cannot tell a live claim: FileOpenUnclaimed
+    // then takes every claim for a live one.
+    if (mode == kCreateClaimed) ClaimDescriptor(fd);
+    return fd;
+}
+
+OsFile OsOpenUnclaimed(const char* path, FileProblem* problem) {
+    int fd = open(path, O_RDWR | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW | O_NONBLOCK);
+    if (fd < 0) {
+        *problem = errno == ENOENT ? kFileMissing : kFileUnreadable;
+        return kNoOsFile;
+    }
+    struct stat info;
+    *problem = kFileNotRegular;
+    if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+        *problem = kFileInUse;
+        if (ClaimDescriptor(fd)) {
+            fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+            return fd;
+        }
+    }
+    close(fd);
+    return kNoOsFile;
 }
 
 bool OsRead(OsFile file, void* buffer, std::uint32_t count, std::uint32_t* done) {
@@ -136,36 +197,65 @@ bool OsIdentify(const char* path, FileIdentity* identity) {
 
 namespace {
 
-// Makes the entries of the folder of `path` last on disk, where the folder
-// can be opened.
-void SyncFolderOf(const char* path) {
+// Opens the directory that holds `beside`: its path up to the last '/', "/"
+// for a path directly under the root, "." for a name without a directory.
+int OpenFolderOf(const char* beside) {
     char folder[4096];
-    const char* slash = std::strrchr(path, '/');
-    std::size_t length = slash == nullptr ? 0 : static_cast<std::size_t>(slash - path);
-    if (length + 2 > sizeof folder) return;
+    const char* slash = std::strrchr(beside, '/');
+    std::size_t length = slash == nullptr ? 0 : static_cast<std::size_t>(slash - beside);
+    if (length + 2 > sizeof folder) return -1;
     if (length == 0) {
         folder[0] = slash == nullptr ? '.' : '/';
         length = 1;
     } else {
-        std::memcpy(folder, path, length);
+        std::memcpy(folder, beside, length);
     }
     folder[length] = '\0';
-    int fd = open(folder, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    fsync(fd);
-    close(fd);
+    return open(folder, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
 }
+
+int lockedFolder = -1;
 
 }  // namespace
 
-bool OsReplace(const char* from, const char* to, bool durably) {
-    if (std::rename(from, to) != 0) return false;
-    // The move has happened, whatever the folder's flush gives: the file's
-    // bytes were flushed before it, so after a power cut either the old or
-    // the new file stands there whole. The flush only makes the new name last
-    // (a folder that may be written but not read cannot be flushed).
-    if (durably) SyncFolderOf(to);
-    return true;
-}
+bool OsReplace(const char* from, const char* to) { return std::rename(from, to) == 0; }
+
+bool OsLink(const char* existing, const char* path) { return link(existing, path) == 0; }
 
 bool OsRemove(const char* path) { return unlink(path) == 0; }
+
+bool OsFolderCreate(const char* path, bool* nameTaken) {
+    if (mkdir(path, 0777) == 0) return true;
+    *nameTaken = errno == EEXIST;
+    return false;
+}
+
+bool OsFolderRemove(const char* path) { return rmdir(path) == 0; }
+
+bool OsFolderFlush(const char* beside) {
+    // A folder that may be written but not read cannot be opened, and some
+    // file systems have no flush of folders: nothing to be done there.
+    int fd = OpenFolderOf(beside);
+    if (fd < 0) return true;
+    bool ok = fsync(fd) == 0 || errno == EINVAL || errno == EROFS || errno == EBADF;
+    close(fd);
+    return ok;
+}
+
+bool OsLockFolderOf(const char* beside) {
+    OsUnlockFolder();
+    int fd = OpenFolderOf(beside);
+    if (fd < 0) return true;  // nothing to lock it with: the run goes on as without locks
+    if (flock(fd, LOCK_EX) == 0) {
+        lockedFolder = fd;
+        return true;
+    }
+    bool interrupted = errno == EINTR;
+    close(fd);
+    return !interrupted;  // a file system without locks: as above
+}
+
+void OsUnlockFolder() {
+    if (lockedFolder >= 0) close(lockedFolder);
+    lockedFolder = -1;
+}

@@ -24,18 +24,26 @@
 typedef std::uint32_t FileHandle;
 const FileHandle kNoFile = 0;
 
-// Why FileOpenRead gave no file.
+// Why FileOpenRead or FileOpenUnclaimed gave no file.
 enum FileProblem : std::uint8_t {
     kFileMissing,     // nothing at the path
     kFileNotRegular,  // a directory, a device, a pipe: nothing to read from start to end
-    kFileUnreadable,  // there, but it cannot be opened (rights, locks, no free slot)
+    kFileUnreadable,  // there, but it cannot be opened (rights, no free slot)
+    kFileInUse,       // another program writes it (Win32), or a live process claims it
 };
 
 // Opens an existing regular file for reading, positioned at its start. It
-// never waits: a pipe or a device is looked at, not read from. Returns
+// never waits: a pipe or a device is looked at, not read from. Where the
+// system can forbid it (Win32), nobody may write the file while it is open,
+// and a file another program holds open for writing is kFileInUse. Returns
 // kNoFile, with the reason in `*problem`, when there is no regular file to
 // read at `path`.
 FileHandle FileOpenRead(const char* path, FileProblem* problem);
+
+// True when a file opened by FileOpenRead is as it was when it was opened:
+// the same size, modification and change time. A file that another program
+// wrote meanwhile, even back to its old size, is not.
+bool FileUnchanged(FileHandle file);
 
 // Creates a file for reading and writing, emptying it when it exists.
 // Returns kNoFile on failure.
@@ -46,6 +54,17 @@ FileHandle FileCreate(const char* path);
 // `*nameTaken` tells whether something of that name is already there (a
 // file, a folder, a dangling link), so that the caller may try another name.
 FileHandle FileCreateNew(const char* path, bool* nameTaken);
+
+// FileCreateNew, and the file is claimed by this process until it is closed
+// or the process ends, however it ends: meanwhile FileOpenUnclaimed of it
+// gives kFileInUse, also within this process. This is how a run tells others
+// that it lives.
+FileHandle FileCreateClaimed(const char* path, bool* nameTaken);
+
+// Opens an existing regular file for reading and writing and claims it, when
+// no live process claims it; kFileInUse when one does, or when the system
+// cannot tell.
+FileHandle FileOpenUnclaimed(const char* path, FileProblem* problem);
 
 // Reads up to `count` bytes at the current position into `buffer` and
 // advances the position. `*done` receives the number of bytes read, which is
@@ -105,18 +124,42 @@ struct FileIdentity {
 // Writes what stands at `path` into `*identity`; false when nothing does.
 bool IdentifyFile(const char* path, FileIdentity* identity);
 
-// True when both paths name one existing file, judged by its identity.
-bool SameFile(const char* pathA, const char* pathB);
-
-// Moves the file at `from` to `to` in one step, replacing a file at `to`.
+// Moves the file at `from` to `to` in one step, replacing a file at `to`;
+// both lie in one file system. On Win32 the move is written through; on POSIX
+// FolderFlush makes it last.
 bool FileReplace(const char* from, const char* to);
 
-// The same, and the move is on the disk when it returns: on POSIX the folder
-// of `to` is synced after the rename, on Win32 the move is written through.
-bool FileReplaceDurably(const char* from, const char* to);
+// Gives the file at `existing` the second name `path` (a hard link). False
+// where the file system has no such names, or on failure.
+bool FileLink(const char* existing, const char* path);
 
 // Removes the file at `path`.
 bool FileRemove(const char* path);
+
+// ---------------------------------------------------------------------------
+// Folders of a run's own
+// ---------------------------------------------------------------------------
+
+// Creates the directory `path`. False on failure; then `*nameTaken` tells
+// whether something of that name is already there.
+bool FolderCreate(const char* path, bool* nameTaken);
+
+// Removes the empty directory `path`.
+bool FolderRemove(const char* path);
+
+// Puts the entries of the directory that holds `beside` on the disk (fsync of
+// the folder on POSIX; a flush of the folder where Win32 allows one), so that
+// files made or moved there last after a power cut. False only when the
+// system says it failed, not where a folder cannot be flushed at all.
+bool FolderFlush(const char* beside);
+
+// Takes the lock of the directory that holds `beside`, which runs into one
+// directory take in turns while they put their outputs in place. Waits for
+// it a while: true once it is held (or where the file system has no locks),
+// false when it is not yet, so that the caller may look for an interrupt and
+// ask again. One lock at a time; a process that ends gives its lock up.
+bool LockFolderOf(const char* beside);
+void UnlockFolder();
 
 // ---------------------------------------------------------------------------
 // Path texts
@@ -153,7 +196,8 @@ bool FullPath(const char* path, char* full, std::uint32_t size);
 bool ResolveNameCase(char* path);
 
 // ---------------------------------------------------------------------------
-// Folders: the command-line converter's lists of tables
+// Folder listings: the command-line converter's lists of tables, and the
+// folders that runs leave
 // ---------------------------------------------------------------------------
 
 // True when `path` names an existing directory.
@@ -165,16 +209,19 @@ bool IsDirectory(const char* path);
 bool HasWildcards(const char* path);
 
 // Begins a listing of the entries of the directory `path`, or, where
-// HasWildcards, of those in its directory that its last part matches. One
-// listing at a time. False when there is nothing to list.
-bool ListingOpen(const char* path);
+// HasWildcards, of those in its directory that its last part matches. Two
+// listings may be open at a time. Returns kNoListing when there is nothing to
+// list. Nothing is allocated.
+typedef std::uint32_t Listing;
+const Listing kNoListing = 0;
+Listing ListingOpen(const char* path);
 
-// Writes the name (not the path) of the next entry that is not a directory
-// into `name`, a buffer of `size` bytes; names that do not fit are passed
-// over. False at the end of the listing.
-bool ListingNext(char* name, std::uint32_t size);
+// Writes the name (not the path) of the next entry into `name`, a buffer of
+// `size` bytes, and whether it is a directory; "." and "..", and names that
+// do not fit, are passed over. False at the end of the listing.
+bool ListingNext(Listing listing, char* name, std::uint32_t size, bool* folder);
 
-void ListingClose();
+void ListingClose(Listing listing);
 
 // ---------------------------------------------------------------------------
 // Message boxes
@@ -231,8 +278,10 @@ void WriteConsolePath(ConsoleStream stream, const char* path);
 // A console front end asks for an interrupt (Ctrl+C; SIGINT, SIGTERM and
 // SIGHUP on POSIX; Ctrl+Break and closing the console on Win32) to be noted
 // instead of ending the process at once, so that a conversion can stop
-// between two records and remove its temporary files. The window program
-// never asks; for it no interrupt is ever noted.
+// between two records and remove its temporary files. On POSIX a write
+// beyond the file-size limit (ulimit -f) then fails like that on a full disk
+// instead of ending the process. The window program never asks; for it no
+// interrupt is ever noted.
 // ---------------------------------------------------------------------------
 
 void WatchInterrupts();

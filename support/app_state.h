@@ -13,7 +13,7 @@
 #include "platform/platform.h"
 
 const std::uint32_t kPathSize = 256;           // a path of up to 255 characters and its NUL
-const std::uint32_t kWorkPathSize = 272;       // a temporary name beside an output file
+const std::uint32_t kWorkPathSize = 296;       // a file in a run folder beside the outputs
 const std::uint32_t kDisplayWidth = 80;        // characters of a path display in the step list
 const std::uint32_t kTableBufferSize = 32000;  // the longest header or record
 const std::uint32_t kMemoBlockSize = 512;      // one block of a memo file
@@ -43,6 +43,20 @@ struct ReportAreas {
     char optionLine[30];            // "OemtoAnsi Konvertierung: " and "nein" or "ja  "
     char fieldLine[61];             // one field: name, type, length, decimals
     char pathLine[14 + kPathSize];  // "Eingabedatei: " or "Ausgabedatei: " and a path
+    char remarkLine[3 + 1024];      // a message as a remark: indented, on one line
+};
+
+// A run's outputs wait in a run folder of their own, "~kvNNNN.tmp" in the
+// output directory, until they replace the old ones together
+// (convert/output_group.cpp).
+struct OutputGroup {
+    char parent[kPathSize] = "";      // the output directory with its separator; "": the current one
+    char folder[kWorkPathSize] = "";  // the run folder with its separator; "": no group begun
+    FileHandle journal = kNoFile;     // the group's journal, claimed while the run lives
+    std::uint32_t nextFile = 1;       // the number of the next file made in the run folder
+    std::uint8_t heldByCaller = 0;    // 1: a run of many holds it, and each table's run adds to it
+    char from[kWorkPathSize] = "";    // an output's two paths while it is put in place
+    char to[kWorkPathSize] = "";
 };
 
 struct AppState {
@@ -75,20 +89,20 @@ struct AppState {
     std::uint32_t inputMemoBlockSize = kMemoBlockSize;  // its block length: 512, or as its block 0 says
     std::uint8_t dbase3Memo = 0;     // 1: a dBase-III table: texts without the dBase-IV mark end at 0x1A
     std::uint8_t inputCodePage = 0;  // byte 29 of the input header: the code page its writer declared
-    // The outputs are written under temporary names in the output directory
-    // and moved over their own names only when the whole run has succeeded.
+    // The outputs, the report among them, are written into the run folder
+    // and replace the old ones together only when the whole run has
+    // succeeded; a run stopped after the report was begun puts its report
+    // alone in place, which says why it stopped.
+    OutputGroup group;
     char outputTableTemp[kWorkPathSize] = "";
     char outputMemoTemp[kWorkPathSize] = "";
-    char memoBackupPath[kWorkPathSize] = "";  // an existing output memo file, moved aside
-    // The report too is written under a name of its own and moved over
-    // "Report.txt" when the run ends, so that it is never seen half-written.
     char reportTemp[kWorkPathSize] = "";
     // A run of many tables gathers their reports in one file of its own: the
     // report is then written there, at its end, and neither closed nor moved.
     FileHandle reportSink = kNoFile;
-    std::uint32_t nextTemporaryName = 0;  // where the search for a free temporary name goes on
+    std::uint32_t nextTemporaryName = 0;  // where the search for a free run folder name goes on
     std::uint8_t memoFileWritten = 0;     // 1: the last run wrote an output memo file
-    std::uint8_t replacingOutputs = 0;    // 1: an earlier output table or memo file stands at its place
+    std::uint8_t stoppedByInterrupt = 0;  // 1: the last run stopped for an interrupt, and said so
 
     // --- The table: header values, buffers and field lists ---
     unsigned char tableBuffer[kTableBufferSize] = {};  // the header, then as many records as fit

@@ -18,3 +18,12 @@ inline void WriteU32LE(unsigned char* bytes, std::uint32_t value) {
     bytes[2] = static_cast<unsigned char>(value >> 16);
     bytes[3] = static_cast<unsigned char>(value >> 24);
 }
+
+inline std::uint64_t ReadU64LE(const unsigned char* bytes) {
+    return std::uint64_t(ReadU32LE(bytes)) | std::uint64_t(ReadU32LE(bytes + 4)) << 32;
+}
+
+inline void WriteU64LE(unsigned char* bytes, std::uint64_t value) {
+    WriteU32LE(bytes, static_cast<std::uint32_t>(value));
+    WriteU32LE(bytes + 4, static_cast<std::uint32_t>(value >> 32));
+}

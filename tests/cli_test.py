@@ -1,13 +1,14 @@
 #!/usr/bin/python3
 """cli_test.py KELVOR_CONVERT [WINE_RUN PREFIX WINDOWS_EXE] -- the command-line
 converter as scripts use it, on real files: its forms, exit codes and lines,
-what only a real process meets (pipes, signals, runs side by side), and its
+what only a real process meets (pipes, signals, a file-size limit), and its
 output read back by an independent reader, python3-dbfread. With the Windows
 arguments, the Windows build under Wine expands patterns itself."""
 import datetime
 import glob
 import os
 import re
+import resource
 import shutil
 import signal
 import subprocess
@@ -132,36 +133,38 @@ class Converter(unittest.TestCase):
         self.assertEqual([(deleted, r["NAME"], r["ORT"], r["NOTIZ"]) for deleted, r in records],
                          [(deleted, v[1], v[2], v[7]) for deleted, v in make_example.RECORDS])
 
-    def test_runs_side_by_side_and_interrupted(self):
-        os.symlink("nirgends", self.path("~kv0000.tmp"))  # a dangling link named like a temporary file
+    def test_runs_that_stop_leave_the_old_outputs(self):
+        """Beyond the file-size limit, or interrupted: nothing of the run
+        stays, but in a run of many the tables done before, with their report;
+        its summary counts the others."""
+        os.symlink("nirgends", self.path("~kv0000.tmp"))  # a dangling link named like a run folder
         self.assertEqual(self.run_converter("kunden.dbf", "neu.dbf")[0], 0)
         os.remove(self.path("~kv0000.tmp"))
-        outputs = {(read(self.path("neu.dbf")), read(self.path("neu.dbt")))}
-        report = re.sub(STAMP, b"", read(self.path("Report.txt"))).replace(b"neu.dbf", b"n.dbf")
-        for runs in (2, 4) * 5:  # each run takes its own temporary names and leaves one whole report
-            processes = [subprocess.Popen([CONVERT, "kunden.dbf", "n%d.dbf" % i], cwd=self.folder,
-                                          stdout=subprocess.DEVNULL) for i in range(runs)]
-            self.assertEqual([p.wait(30) for p in processes], [0] * runs)
-            self.assertEqual({(read(self.path("n%d.dbf" % i)), read(self.path("n%d.dbt" % i))) for i in range(runs)},
-                             outputs)
-            written = re.sub(STAMP, b"", read(self.path("Report.txt")))
-            self.assertEqual(re.sub(rb"n\d\.dbf", b"n.dbf", written), report)
+        before = sorted(os.listdir(self.folder)), read(self.path("neu.dbf")), read(self.path("neu.dbt"))
+        limited = subprocess.run([CONVERT, "--oem-to-ansi", "kunden.dbf", "neu.dbf"], cwd=self.folder,
+                                 capture_output=True, preexec_fn=lambda: resource.setrlimit(resource.RLIMIT_FSIZE, (4096,) * 2))
+        full = "Die Memodatei der Ausgabedatei kann nicht geschrieben werden (ist der Datenträger voll?)"
+        self.assertEqual((limited.returncode, limited.stderr.decode()), (1, full + "\n"))
+        self.assertEqual((sorted(os.listdir(self.folder)), read(self.path("neu.dbf")), read(self.path("neu.dbt"))), before)
+        self.assertTrue(read(self.path("Report.txt")).endswith(("   %s\r\n\r\n" % full).encode("cp1252")))
         fields = [("NAME", "C", 90, 0)]
         with open(self.path("gross.dbf"), "wb") as out:
             out.write(dbase_files.header(fields, 1000000) + (b" " + b"Gr\x94\xe1e".ljust(90)) * 1000000)
         os.mkdir(self.path("aus"))
         before = sorted(os.listdir(self.folder)), read(self.path("Report.txt"))
         # The last, in a run of many, stops after a table that was done and stands, with its report.
-        runs = [(["gross.dbf", "neu.dbf"], "~kv*", 2)] * 2 + [(["kunden.dbf", "gross.dbf", "aus"], "aus/*.dbt", 1)]
-        for interrupt, (args, started, count) in zip((signal.SIGINT, signal.SIGTERM, signal.SIGHUP), runs):
+        runs = [(["gross.dbf", "neu.dbf"], "~kv*/2.tmp", "")] * 2 + [
+            (["kunden.dbf", "gross.dbf", "aus"], "aus/~kv*/4.tmp", "1 Tabelle konvertiert, 0 abgelehnt, 1 nicht konvertiert (abgebrochen)\n")]
+        for interrupt, (args, started, summary) in zip((signal.SIGINT, signal.SIGTERM, signal.SIGHUP), runs):
             process = subprocess.Popen([CONVERT, "--oem-to-ansi"] + args, cwd=self.folder,
-                                       stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
-            while len(glob.glob(self.path(started))) < count and process.poll() is None:
+                                       stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+            while not glob.glob(self.path(started)) and process.poll() is None:
                 time.sleep(0.001)
             process.send_signal(interrupt)
-            self.assertEqual((process.wait(10), process.stderr.read().decode()), (130, (
+            out, err = process.communicate(timeout=10)
+            self.assertEqual((process.returncode, err.decode()), (130, (
                 "Die Konvertierung wurde abgebrochen; vorhandene Dateien bleiben unverändert\n")))
-            process.stderr.close()
+            self.assertTrue(out.decode().endswith(summary))
             self.assertEqual((sorted(os.listdir(self.folder)), read(self.path("Report.txt"))), before)
         self.assertEqual(sorted(os.listdir(self.path("aus"))), ["Report.txt", "kunden.dbf", "kunden.dbt"])
 

@@ -58,8 +58,8 @@ const struct {
 };
 
 // Earlier outputs stand at the output paths: an output with no expected file
-// must leave the earlier one as it was, and every one replaced is flushed
-// first and moved into place written through.
+// must leave the earlier one as it was. Every output written is flushed, and
+// so are the run folder, the journal's commit mark and the output directory.
 TEST(Conversion, EveryTableGivesItsExpectedOutputs) {
     const char* write = std::getenv("KELVOR_WRITE_GOLDEN");  // makes the expected outputs anew
     for (const auto& c : kGolden) {
@@ -77,19 +77,19 @@ TEST(Conversion, EveryTableGivesItsExpectedOutputs) {
         for (int i = 0; i < RecordedBoxCount(); ++i) shown += RecordedBoxAt(i).text + std::string("\n");
         if (!shown.empty()) WriteBytes("Meldungen.txt", shown);
         std::string golden = Fixture(std::string("golden/") + c.expected + "/");
-        std::uint32_t replaced = 0;
+        std::uint32_t written = 0;
         for (const char* name : kGoldenFiles) {
             std::string out = ReadBytes(name);
             if (write != nullptr && out != "alt" && out != "(fehlt)") {
                 fs::create_directories(golden);
                 WriteBytes(golden + name, out);
             }
-            bool written = fs::exists(golden + name);
+            bool expected = fs::exists(golden + name);
             bool earlier = !(c.options & kNew) && name != kGoldenFiles[3];
-            replaced += written && earlier;
-            EXPECT_EQ(out, written ? ReadBytes(golden + name) : earlier ? "alt" : "(fehlt)") << name;
+            written += expected && name != kGoldenFiles[3];
+            EXPECT_EQ(out, expected ? ReadBytes(golden + name) : earlier ? "alt" : "(fehlt)") << name;
         }
-        EXPECT_EQ(CountedFileOperations(), 2 * replaced);
+        EXPECT_EQ(CountedFileOperations(), written == 0 ? 0 : written + 3);
         EXPECT_EQ(result, fs::exists(golden + "neu.dbf"));
         EXPECT_EQ(appState.steps.marker4, result == 1 ? ' ' : '>');
         EXPECT_EQ(ListFolder().find("~kv"), std::string::npos);
@@ -176,6 +176,46 @@ TEST(Conversion, DamagedHeadersAreRefusedBeforeTheReport) {
         EXPECT_EQ(Convert("kunden.dbf", "neu.dbf"), 0);
         EXPECT_EQ(Message(), c.message);
         EXPECT_EQ(ListFolder(), "kunden.dbf|kunden.dbt");
+    }
+}
+
+// Inputs that another program writes while the run reads them. Where the
+// system can forbid it (Win32), it is forbidden and the run converts;
+// elsewhere the run is refused, whatever the change, and writes nothing.
+TEST(Conversion, InputsWrittenMeanwhileAreRefused) {
+    const std::string table = "Die Eingabedatei wurde während der Konvertierung verändert";
+    const std::string memo = "Die Memodatei der Eingabedatei wurde während der Konvertierung verändert";
+    // Reads 1 and 2 are the header, 3 the memo file's block 0, 4 the records, 5 on the memo texts.
+    static const struct {
+        const char* file;
+        std::uintmax_t size;  // cut or extended to this size; 0: one byte rewritten
+        std::uint32_t read;   // before this read
+        std::string message;
+    } cases[] = {
+        {"kunden.dbf", 400, 4, table}, {"kunden.dbf", 0, 4, table}, {"kunden.dbf", 2000, 5, table},
+        {"kunden.dbt", 1024, 5, memo}, {"kunden.dbt", 0, 6, memo},
+    };
+    static std::size_t current;
+    for (current = 0; current < std::size(cases); ++current) {
+        TempFolder folder;
+        CopyInput("beispiel");
+        ResetTestPlatform();
+        ChangeBeforeRead(cases[current].read, [] {
+            const auto& c = cases[current];
+            std::error_code failed;
+            if (c.size != 0) fs::resize_file(c.file, c.size, failed);
+            std::fstream file(c.file, std::ios::binary | std::ios::in | std::ios::out);
+            return c.size != 0 ? !failed : file && file.seekp(400).put('X').flush();
+        });
+        std::uint8_t result = Convert("kunden.dbf", "neu.dbf");
+        bool forbidden = !ChangeWasMade();
+#ifdef _WIN32
+        EXPECT_TRUE(forbidden) << current;
+#else
+        EXPECT_FALSE(forbidden) << current;
+#endif
+        EXPECT_EQ(Message(), forbidden ? "(keine Meldung)" : cases[current].message) << current;
+        EXPECT_EQ(result == 1, forbidden && ListFolder() == "Report.txt|kunden.dbf|kunden.dbt|neu.dbf|neu.dbt");
     }
 }
 

@@ -21,9 +21,14 @@ struct TestPlatform {
     LocalTime clock = kDefaultClock;
     std::uint32_t faultOrdinal;
     std::uint32_t faultMask;
+    std::uint32_t alwaysMask;
     std::uint32_t operationsCounted;
     bool faultInjected;
     FileOperation faultKind;
+    std::uint32_t changeOrdinal;
+    std::uint32_t readsCounted;
+    bool (*change)();
+    bool changeMade;
     int repaints;
 } test;
 
@@ -61,9 +66,10 @@ void SetTestClock(const LocalTime& now) { test.clock = now; }
 
 void ReadLocalTime(LocalTime* now) { *now = test.clock; }
 
-void InjectFaultAt(std::uint32_t ordinal, std::uint32_t operationMask) {
+void InjectFaultAt(std::uint32_t ordinal, std::uint32_t operationMask, std::uint32_t alwaysMask) {
     test.faultOrdinal = ordinal;
     test.faultMask = operationMask;
+    test.alwaysMask = alwaysMask;
     test.operationsCounted = 0;
     test.faultInjected = false;
 }
@@ -75,7 +81,17 @@ bool FaultWasInjected(FileOperation* kind) {
     return test.faultInjected;
 }
 
+void ChangeBeforeRead(std::uint32_t ordinal, bool (*change)()) {
+    test.changeOrdinal = ordinal;
+    test.change = change;
+    test.readsCounted = 0;
+}
+
+bool ChangeWasMade() { return test.changeMade; }
+
 bool FaultInjected(FileOperation operation) {
+    if (operation == kOperationRead && ++test.readsCounted == test.changeOrdinal) test.changeMade = test.change();
+    if ((test.alwaysMask & OperationBit(operation)) != 0) return true;
     if ((test.faultMask & OperationBit(operation)) == 0) return false;
     ++test.operationsCounted;
     if (test.operationsCounted != test.faultOrdinal) return false;

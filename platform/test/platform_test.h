@@ -35,8 +35,15 @@ void SetTestClock(const LocalTime& now);
 inline std::uint32_t OperationBit(FileOperation operation) { return 1u << operation; }
 
 // Every file operation whose kind is in the mask is counted, from 1 on. The
-// one numbered `ordinal` fails (0: none fails).
-void InjectFaultAt(std::uint32_t ordinal, std::uint32_t operationMask);
+// one numbered `ordinal` fails (0: none fails), and so does every one whose
+// kind is in `alwaysMask`.
+void InjectFaultAt(std::uint32_t ordinal, std::uint32_t operationMask, std::uint32_t alwaysMask = 0);
 std::uint32_t CountedFileOperations();
 // The kind of the operation that was made to fail; valid once it has.
 bool FaultWasInjected(FileOperation* kind);
+
+// Before the read numbered `ordinal` (0: none), counted apart from the faults,
+// `change` runs, as another program that writes an input meanwhile; it tells
+// whether the system let it.
+void ChangeBeforeRead(std::uint32_t ordinal, bool (*change)());
+bool ChangeWasMade();
