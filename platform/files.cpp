@@ -14,9 +14,10 @@
 
 namespace {
 
-const std::uint32_t kSlotCount = 8;                // files open at one time
-const std::uint32_t kSlotBufferSize = 256 * 1024;  // bytes buffered per file
-const std::uint32_t kFirstReadAhead = 4 * 1024;    // first refill after a jump
+const std::uint64_t kFlushStretch = 32 * 1024 * 1024;  // bytes written before the disk is asked to take them
+const std::uint32_t kSlotCount = 8;                    // files open at one time
+const std::uint32_t kSlotBufferSize = 256 * 1024;      // bytes buffered per file
+const std::uint32_t kFirstReadAhead = 4 * 1024;        // first refill after a jump
 const std::uint64_t kPositionUnknown = ~std::uint64_t(0);
 
 struct FileSlot {
@@ -32,6 +33,7 @@ struct FileSlot {
                                  // reads go on in sequence, so that a jump to a
                                  // memo block does not read a whole buffer for 1 KiB
     OsStamp opened;              // an input's stamp when it was opened
+    std::uint64_t flushedUpTo;   // the disk was asked to take the bytes before this
     unsigned char buffer[kSlotBufferSize];
 };
 
@@ -46,6 +48,14 @@ FileSlot* SlotOf(FileHandle file) {
 bool Fail(FileSlot* slot) {
     slot->failed = true;
     return false;
+}
+
+// Written bytes up to `end` go to the disk a stretch at a time while the
+// conversion goes on, so that the flush at the end has little left to do.
+void StartFlushUpTo(FileSlot* slot, std::uint64_t end) {
+    if (end < slot->flushedUpTo + kFlushStretch) return;
+    OsStartFlush(slot->os, slot->flushedUpTo, end - slot->flushedUpTo);
+    slot->flushedUpTo = end;
 }
 
 bool MoveSystemPosition(FileSlot* slot, std::uint64_t position) {
@@ -64,6 +74,7 @@ bool Flush(FileSlot* slot) {
     if (!slot->writing || slot->bufferLength == 0) return true;
     bool ok =
         MoveSystemPosition(slot, slot->bufferStart) && OsWrite(slot->os, slot->buffer, slot->bufferLength);
+    if (ok) StartFlushUpTo(slot, slot->bufferStart + slot->bufferLength);
     slot->osPosition = ok ? slot->osPosition + slot->bufferLength : kPositionUnknown;
     slot->bufferStart += slot->bufferLength;
     slot->bufferLength = 0;
@@ -101,6 +112,7 @@ FileHandle Claim(OsFile os, const OsStamp& opened = OsStamp()) {
         slot->osPosition = 0;
         slot->readAhead = kFirstReadAhead;
         slot->opened = opened;
+        slot->flushedUpTo = 0;
         return i + 1;
     }
     OsClose(os);
@@ -214,6 +226,7 @@ bool FileWrite(FileHandle file, const void* data, std::uint32_t count, std::uint
             slot->osPosition = kPositionUnknown;
             return Fail(slot);
         }
+        StartFlushUpTo(slot, slot->bufferStart + count);
         slot->osPosition += count;
         slot->bufferStart += count;
     } else {
@@ -256,6 +269,7 @@ CopyOutcome FileCopy(FileHandle from, FileHandle to, std::uint64_t count, std::u
         std::uint64_t copied = 0;
         unsupported = !OsCopy(in->os, inPosition, out->os, outPosition, count - *done, &copied);
         if (copied == 0) break;
+        StartFlushUpTo(out, outPosition + copied);
         inPosition += copied;
         outPosition += copied;
         *done += copied;

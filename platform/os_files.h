@@ -43,6 +43,10 @@ bool OsCopy(OsFile from, std::uint64_t fromOffset, OsFile to, std::uint64_t toOf
 bool OsSize(OsFile file, std::uint64_t* size);
 bool OsTruncate(OsFile file, std::uint64_t size);
 bool OsFlush(OsFile file);
+// Asks the system to begin writing `count` bytes from `offset` to the disk,
+// without waiting: the disk works while the conversion goes on, and the
+// flush at the end finds little left to do.
+void OsStartFlush(OsFile file, std::uint64_t offset, std::uint64_t count);
 bool OsClose(OsFile file);
 
 bool OsExists(const char* path);

@@ -179,6 +179,11 @@ bool OsTruncate(OsFile file, std::uint64_t size) {
 
 bool OsFlush(OsFile file) { return fsync(Descriptor(file)) == 0; }
 
+void OsStartFlush(OsFile file, std::uint64_t offset, std::uint64_t count) {
+    sync_file_range(Descriptor(file), static_cast<off_t>(offset), static_cast<off_t>(count),
+                    SYNC_FILE_RANGE_WRITE);
+}
+
 bool OsClose(OsFile file) { return close(Descriptor(file)) == 0; }
 
 bool OsExists(const char* path) {

@@ -71,9 +71,9 @@ OsFile OsOpenRead(const char* path, FileProblem* problem, OsStamp* stamp) {
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         DWORD error = GetLastError();
-        *problem = Missing(error)                        ? kFileMissing
+        *problem = Missing(error)                     ? kFileMissing
                    : error == ERROR_SHARING_VIOLATION ? kFileInUse
-                                                        : kFileUnreadable;
+                                                      : kFileUnreadable;
         return kNoOsFile;
     }
     // A device (CON, COM1, NUL) or a pipe opens, but reading it could wait
@@ -112,7 +112,9 @@ OsFile OsOpenUnclaimed(const char* path, FileProblem* problem) {
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         DWORD error = GetLastError();
-        *problem = Missing(error) ? kFileMissing : error == ERROR_SHARING_VIOLATION ? kFileInUse : kFileUnreadable;
+        *problem = Missing(error)                     ? kFileMissing
+                   : error == ERROR_SHARING_VIOLATION ? kFileInUse
+                                                      : kFileUnreadable;
         return kNoOsFile;
     }
     if (GetFileType(handle) != FILE_TYPE_DISK) {
@@ -167,6 +169,9 @@ bool OsTruncate(OsFile file, std::uint64_t size) {
 
 bool OsFlush(OsFile file) { return FlushFileBuffers(Handle(file)) != 0; }
 
+// Win32 has no such call: the flush at the end does all.
+void OsStartFlush(OsFile, std::uint64_t, std::uint64_t) {}
+
 bool OsClose(OsFile file) { return CloseHandle(Handle(file)) != 0; }
 
 bool OsExists(const char* path) { return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES; }
@@ -207,8 +212,9 @@ bool OsFolderRemove(const char* path) { return RemoveDirectoryA(path) != 0; }
 bool OsFolderFlush(const char* beside) {
     char folder[MAX_PATH + 16];
     if (!PathBeside(beside, ".", folder)) return true;
-    HANDLE handle = CreateFileA(folder, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    HANDLE handle = CreateFileA(folder, GENERIC_READ | GENERIC_WRITE,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (handle == INVALID_HANDLE_VALUE) return true;
     FlushFileBuffers(handle);
     CloseHandle(handle);
