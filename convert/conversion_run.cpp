@@ -38,9 +38,9 @@ void StartRun() {
 std::uint8_t WriteOutputs() {
     if (CreateOutputFiles() == 0 || RecordCopy() == 0) return 0;
     if (appState.outputMemo != kNoFile && FinishOutputMemo() == 0) return 0;
-    if (!FileUnchanged(appState.inputTable)) return RefuseFile(kInputTableName, kChangedEndText);
+    if (!FileUnchanged(appState.inputTable)) return RefuseChanged(kInputTableName);
     if (appState.inputMemo != kNoFile && !FileUnchanged(appState.inputMemo)) {
-        return RefuseFile(kInputMemoName, kChangedEndText);
+        return RefuseChanged(kInputMemoName);
     }
     bool tableRead = FileCloseAndForget(&appState.inputTable);
     bool memoRead = FileCloseAndForget(&appState.inputMemo);

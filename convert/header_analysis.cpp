@@ -40,7 +40,7 @@ std::uint8_t ReadHeader() {
         return Refuse(kInputReadFailedText);
     }
     // The file was long enough for the header when the read began.
-    if (appState.bytesDone != rest) return RefuseFile(kInputTableName, kChangedEndText);
+    if (appState.bytesDone != rest) return RefuseChanged(kInputTableName);
     appState.inputCodePage = header[kCodePageOffset];
     return CheckTableHeader(fileSize);
 }

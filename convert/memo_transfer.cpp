@@ -29,8 +29,6 @@ std::uint8_t WriteBlock() {
     return 1;
 }
 
-std::uint8_t RefuseMemoChanged() { return RefuseFile(kInputMemoName, kChangedEndText); }
-
 // Reads the next 512 bytes of the input memo file into workBuffer; fewer come
 // only at the end of the file. At least `needed` must come: the file held them
 // when the run began, and fewer mean that it was shortened meanwhile.
@@ -38,7 +36,7 @@ std::uint8_t ReadBlock(std::uint32_t needed) {
     if (!FileRead(appState.inputMemo, appState.workBuffer, kMemoBlockSize, &appState.bytesDone)) {
         return Refuse(kMemoReadFailedText);
     }
-    if (appState.bytesDone < needed) return RefuseMemoChanged();
+    if (appState.bytesDone < needed) return RefuseChanged(kInputMemoName);
     return 1;
 }
 
@@ -69,7 +67,7 @@ std::uint8_t MeasureDbase3Text(std::uint64_t start, const char** damaged) {
     for (;;) {
         if (ReadBlock(0) == 0) return 0;
         if (appState.bytesDone == 0) {
-            if (start + length < appState.inputMemoSize) return RefuseMemoChanged();
+            if (start + length < appState.inputMemoSize) return RefuseChanged(kInputMemoName);
             *damaged = kMemoTextPastEndText;
             return 1;
         }
@@ -108,7 +106,8 @@ std::uint8_t LocateText(std::uint32_t block, bool* dbase4Text, const char** dama
         return Refuse(kMemoReadFailedText);
     }
     std::uint64_t rest = appState.inputMemoSize - start;
-    if (appState.bytesDone < (rest < kMemoHeaderSize ? rest : kMemoHeaderSize)) return RefuseMemoChanged();
+    if (appState.bytesDone < (rest < kMemoHeaderSize ? rest : kMemoHeaderSize))
+        return RefuseChanged(kInputMemoName);
     *dbase4Text = appState.bytesDone >= kMemoMarkSize &&
                   std::memcmp(appState.workBuffer, kMemoMark, kMemoMarkSize) == 0;
     if (*dbase4Text) {
@@ -200,7 +199,8 @@ std::uint8_t CopyMemoText(bool dbase4Text, const char** damaged) {
     bool endSeen = false;
     for (;; position += kMemoBlockSize) {
         if (InterruptRequested()) return RefuseInterrupted();
-        std::uint32_t needed = appState.memoRemaining < kMemoBlockSize ? appState.memoRemaining : kMemoBlockSize;
+        std::uint32_t needed =
+            appState.memoRemaining < kMemoBlockSize ? appState.memoRemaining : kMemoBlockSize;
         if (ReadBlock(needed) == 0) return 0;
         if (RunsIntoAnotherText(position, textLength, &boundary)) {
             *damaged = kMemoLengthOverlapText;

@@ -113,9 +113,9 @@ inline constexpr char kRemarksHeading[] = " --- Anmerkungen ---";
 inline constexpr char kInvalidTypeRemark[] = " Feldart ungültig, wird auf C gesetzt";
 inline constexpr char kRemarkIndent[] = "   ";  // the remarks stand indented by three blanks
 inline constexpr char kMemoIgnoredRemark[] = "   alle Memofelder werden mit Feldart C übernommen.";
-// A run that stopped after the report was begun: this line, then the message
-// it showed, each line break of it a blank.
-inline constexpr char kNotConvertedRemark[] = "   Die Tabelle wurde nicht konvertiert:";
+// A run that stopped after the report was begun: this remark, then the
+// message it showed, each line break of it a blank.
+inline constexpr char kNotConvertedRemark[] = "Die Tabelle wurde nicht konvertiert:";
 inline constexpr char kMemoNotFoundRemark[] = "Die zugehörige Memodatei wurde nicht gefunden.";
 
 // The OEM-to-ANSI option as the step list and the report's option line show it.

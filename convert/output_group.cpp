@@ -74,8 +74,9 @@ bool IsDigits(const char* text, std::uint32_t count) {
 }
 
 bool IsRunFolderName(const char* name) {
-    return std::strlen(name) == sizeof kRunFolderPattern - 1 && std::strncmp(name, kRunFolderPattern, 3) == 0 &&
-           IsDigits(name + kRunFolderDigits, 4) && std::strcmp(name + 7, kNewSuffix) == 0;
+    return std::strlen(name) == sizeof kRunFolderPattern - 1 &&
+           std::strncmp(name, kRunFolderPattern, 3) == 0 && IsDigits(name + kRunFolderDigits, 4) &&
+           std::strcmp(name + 7, kNewSuffix) == 0;
 }
 
 // A file that a run makes in its run folder, and no other.
@@ -185,7 +186,8 @@ bool TakeBack(const char* folder, const JournalEntry& entry) {
     RunFilePath(folder, entry.number, kOldSuffix, keep);
     if (FileExists(keep)) return FileReplace(keep, path);
     FileIdentity now;
-    bool own = IdentifyFile(path, &now) && now.volume == entry.identity.volume && now.index == entry.identity.index;
+    bool own =
+        IdentifyFile(path, &now) && now.volume == entry.identity.volume && now.index == entry.identity.index;
     return !own || FileRemove(path);
 }
 
@@ -251,7 +253,7 @@ bool SettleDeadRun(const char* folder) {
     FileHandle journal = FileOpenUnclaimed(path, &problem);
     if (journal == kNoFile) {
         if (problem == kFileMissing) EmptyRunFolder(folder);  // made, and ended before its journal
-        return true;  // its run lives, or it is not to be judged
+        return true;                                          // its run lives, or it is not to be judged
     }
     JournalState state = ReadJournalState(journal);
     Outcome outcome = state == kJournalOpen ? kTakenBack : kPlaced;
@@ -366,7 +368,8 @@ bool AddToGroup(const char* path, const char* finalPath) {
     if (length == 0 || length >= kPathSize || !IdentifyFile(path, &identity)) return false;
     unsigned char record[kEntryFixedSize];
     record[0] = kEntryRecord;
-    WriteU32LE(record + 1, static_cast<std::uint32_t>(ParseDecimal(number, LengthUntil(number, 0, '\0') - 4)));
+    WriteU32LE(record + 1,
+               static_cast<std::uint32_t>(ParseDecimal(number, LengthUntil(number, 0, '\0') - 4)));
     WriteU64LE(record + 5, identity.volume);
     WriteU64LE(record + 13, identity.index);
     record[kEntryFixedSize - 1] = static_cast<unsigned char>(length);

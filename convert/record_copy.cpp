@@ -9,10 +9,6 @@
 
 namespace {
 
-// The table held all its records when the run began: fewer bytes now mean
-// that it was shortened meanwhile.
-std::uint8_t RefuseInputChanged() { return RefuseFile(kInputTableName, kChangedEndText); }
-
 std::uint8_t WriteTable(const void* bytes, std::uint32_t count) {
     if (!FileWrite(appState.outputTable, bytes, count, &appState.bytesDone)) {
         return Refuse(kOutputWriteFailedText);
@@ -33,7 +29,7 @@ std::uint8_t CopyUnchangedRecords(std::uint32_t count) {
         CopyOutcome outcome = FileCopy(appState.inputTable, appState.outputTable, stretch, &done);
         if (outcome == kCopyWriteFailed) return Refuse(kOutputWriteFailedText);
         if (outcome == kCopyReadFailed) return Refuse(kInputReadFailedText);
-        if (done != stretch) return RefuseInputChanged();
+        if (done != stretch) return RefuseChanged(kInputTableName);
         copied += done;
     }
     return 1;
@@ -67,7 +63,7 @@ std::uint8_t RecordCopy() {
         if (!FileRead(appState.inputTable, appState.tableBuffer, bytes, &appState.bytesDone)) {
             return Refuse(kInputReadFailedText);
         }
-        if (appState.bytesDone != bytes) return RefuseInputChanged();
+        if (appState.bytesDone != bytes) return RefuseChanged(kInputTableName);
         for (std::uint32_t k = 0; k < records; ++k) {
             appState.recordNumber = done + k + 1;
             appState.record = appState.tableBuffer + k * appState.recordLength;

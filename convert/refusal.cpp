@@ -76,6 +76,8 @@ std::uint8_t RefuseFile(const char* name, const char* endText) {
     return RefuseNamed(kFileMessageStartText, name, endText);
 }
 
+std::uint8_t RefuseChanged(const char* name) { return RefuseFile(name, kChangedEndText); }
+
 std::uint8_t RefuseMemoReference(const char* name, const char* reason) {
     Append(Append(AppendMemoPlace(0, name), kMemoReasonText), reason);
     return Refuse(appState.messageText);

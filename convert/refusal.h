@@ -28,8 +28,12 @@ std::uint8_t RefuseMemoFieldLength(const unsigned char* name);
 std::uint8_t RefuseSameFiles(const char* nameA, const char* nameB);
 
 // "Die NAME ...": a file of the run, `name` as the messages call it, and what
-// is wrong with it (kNoFileEndText, kInUseEndText, kChangedEndText).
+// is wrong with it (kNoFileEndText, kInUseEndText).
 std::uint8_t RefuseFile(const char* name, const char* endText);
+
+// An input (`name` as the messages call it) that gives fewer bytes than it
+// held when the run began, or is no longer as it was then.
+std::uint8_t RefuseChanged(const char* name);
 
 // A memo reference of the record `appState.recordNumber` that cannot be
 // followed; `name` is the memo field's name.

@@ -83,12 +83,13 @@ void WriteRefusalRemark(const char* message) {
     char* line = appState.report.remarkLine;
     std::uint32_t length = sizeof kRemarkIndent - 1;
     CopyText(line, kRemarkIndent, length, 0);
+    CopyText(line + length, kNotConvertedRemark, 0, 1);
+    WriteLine(appState.reportFile, line);
     for (const char* c = message; *c != '\0' && length + 1 < sizeof appState.report.remarkLine; ++c) {
         if (*c == '\r' && c[1] == '\n') continue;  // a line break is one blank
         line[length++] = *c == '\n' ? ' ' : *c;
     }
     line[length] = '\0';
-    WriteLine(appState.reportFile, kNotConvertedRemark);
     WriteLine(appState.reportFile, line);
     WriteLine(appState.reportFile, nullptr);
 }

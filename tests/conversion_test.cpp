@@ -215,7 +215,8 @@ TEST(Conversion, InputsWrittenMeanwhileAreRefused) {
         EXPECT_FALSE(forbidden) << current;
 #endif
         EXPECT_EQ(Message(), forbidden ? "(keine Meldung)" : cases[current].message) << current;
-        EXPECT_EQ(result == 1, forbidden && ListFolder() == "Report.txt|kunden.dbf|kunden.dbt|neu.dbf|neu.dbt");
+        EXPECT_EQ(result == 1,
+                  forbidden && ListFolder() == "Report.txt|kunden.dbf|kunden.dbt|neu.dbf|neu.dbt");
     }
 }
 

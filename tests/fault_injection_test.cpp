@@ -81,9 +81,10 @@ TEST(FaultSweep, EveryFailingOperationStopsTheRunAndChangesNothing) {
             EXPECT_EQ(Outputs(), s.decoys ? "altalt" : "(fehlt)(fehlt)") << where;
             std::string report = ReadBytes("Report.txt");
             std::string remark = RefusalRemark(RecordedBoxAt(RecordedBoxCount() - 1).text);
-            bool endsWithRemark =
-                report.size() > remark.size() && report.compare(report.size() - remark.size(), remark.size(), remark) == 0;
-            EXPECT_TRUE(report == (s.decoys ? "alt" : "(fehlt)") || endsWithRemark) << where << "\n" << report;
+            bool endsWithRemark = report.size() > remark.size() &&
+                                  report.compare(report.size() - remark.size(), remark.size(), remark) == 0;
+            EXPECT_TRUE(report == (s.decoys ? "alt" : "(fehlt)") || endsWithRemark) << where << "\n"
+                                                                                    << report;
         }
     }
 }
@@ -94,7 +95,8 @@ TEST(FaultSweep, EachFailureNamesItsFile) {
         "unverändert";
     const std::string readTable = "Die Eingabedatei kann nicht gelesen werden";
     const std::string readMemo = "Die Memodatei der Eingabedatei kann nicht gelesen werden";
-    const std::string writeTable = "Die Ausgabedatei kann nicht geschrieben werden (ist der Datenträger voll?)";
+    const std::string writeTable =
+        "Die Ausgabedatei kann nicht geschrieben werden (ist der Datenträger voll?)";
     const std::string writeMemo =
         "Die Memodatei der Ausgabedatei kann nicht geschrieben werden (ist der Datenträger voll?)";
     const std::string writeReport = "Die Berichtsdatei Report.txt kann nicht geschrieben werden";

@@ -90,7 +90,8 @@ void ChangeBeforeRead(std::uint32_t ordinal, bool (*change)()) {
 bool ChangeWasMade() { return test.changeMade; }
 
 bool FaultInjected(FileOperation operation) {
-    if (operation == kOperationRead && ++test.readsCounted == test.changeOrdinal) test.changeMade = test.change();
+    if (operation == kOperationRead && ++test.readsCounted == test.changeOrdinal)
+        test.changeMade = test.change();
     if ((test.alwaysMask & OperationBit(operation)) != 0) return true;
     if ((test.faultMask & OperationBit(operation)) == 0) return false;
     ++test.operationsCounted;
