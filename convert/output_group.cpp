@@ -255,14 +255,15 @@ bool SettleDeadRun(const char* folder) {
         if (problem == kFileMissing) EmptyRunFolder(folder);  // made, and ended before its journal
         return true;                                          // its run lives, or it is not to be judged
     }
+    // A group that was never committed has changed nothing: its folder goes.
     JournalState state = ReadJournalState(journal);
-    Outcome outcome = state == kJournalOpen ? kTakenBack : kPlaced;
+    bool settled = true;
     if (state == kJournalCommitted || state == kJournalUndoing) {
-        outcome = Settle(journal, folder, state == kJournalUndoing);
+        settled = Settle(journal, folder, state == kJournalUndoing) != kStuck;
     }
     FileCloseAndForget(&journal);
-    if (state != kJournalForeign && outcome != kStuck) EmptyRunFolder(folder);
-    return outcome != kStuck;
+    if (state != kJournalForeign && settled) EmptyRunFolder(folder);
+    return settled;
 }
 
 // Settles every run folder of the output directory whose run no longer

@@ -180,8 +180,9 @@ TEST(Conversion, DamagedHeadersAreRefusedBeforeTheReport) {
 }
 
 // Inputs that another program writes while the run reads them. Where the
-// system can forbid it (Win32), it is forbidden and the run converts;
-// elsewhere the run is refused, whatever the change, and writes nothing.
+// system can forbid it (Win32), it is forbidden and the run converts, and a
+// table another program holds open for writing is refused; elsewhere the
+// run is refused, whatever the change, and writes nothing.
 TEST(Conversion, InputsWrittenMeanwhileAreRefused) {
     const std::string table = "Die Eingabedatei wurde während der Konvertierung verändert";
     const std::string memo = "Die Memodatei der Eingabedatei wurde während der Konvertierung verändert";
@@ -195,6 +196,19 @@ TEST(Conversion, InputsWrittenMeanwhileAreRefused) {
         {"kunden.dbf", 400, 4, table}, {"kunden.dbf", 0, 4, table}, {"kunden.dbf", 2000, 5, table},
         {"kunden.dbt", 1024, 5, memo}, {"kunden.dbt", 0, 6, memo},
     };
+    {
+        TempFolder folder;
+        CopyInput("beispiel");
+        ResetTestPlatform();
+        std::fstream writer("kunden.dbf", std::ios::binary | std::ios::in | std::ios::out);
+        std::uint8_t result = Convert("kunden.dbf", "neu.dbf");
+#ifdef _WIN32
+        EXPECT_EQ(Message(), "Die Eingabedatei wird von einem anderen Programm bearbeitet");
+        EXPECT_EQ(result, 0);
+#else
+        EXPECT_EQ(result, 1);  // nothing forbids it here: only a change would show
+#endif
+    }
     static std::size_t current;
     for (current = 0; current < std::size(cases); ++current) {
         TempFolder folder;
