@@ -86,11 +86,6 @@ void SaySummary(const Tally& tally) {
     Say(kConsoleOut, "\n");
 }
 
-int Refused(const char* text, const char* path = "") {
-    SayRefusal(text, path);
-    return kExitRefused;
-}
-
 // The converted tables and the gathered reports replace the old ones
 // together, once there is something to tell; nothing else of the run stays.
 bool PlaceTables(const Tally& tally, bool reportWhole, const char* reportPath) {

@@ -1,6 +1,7 @@
 // console_lines.cpp -- pieces of the converter's console lines.
 #include "cli/console_lines.h"
 
+#include "cli/run_options.h"
 #include "support/decimal.h"
 
 void Say(ConsoleStream stream, const char* text) { WriteConsoleText(stream, text); }
@@ -17,6 +18,11 @@ void SayRefusal(const char* text, const char* path) {
     Say(kConsoleError, text);
     SayPath(kConsoleError, path);
     Say(kConsoleError, "\n");
+}
+
+int Refused(const char* text, const char* path) {
+    SayRefusal(text, path);
+    return kExitRefused;
 }
 
 void SayCount(ConsoleStream stream, std::uint32_t value, const char* one, const char* many) {

@@ -12,6 +12,9 @@ void SayNumber(ConsoleStream stream, std::uint32_t value);
 // A message on stderr that names a path, and its line end.
 void SayRefusal(const char* text, const char* path);
 
+// SayRefusal, for a run that stops there: returns its exit status, 1.
+int Refused(const char* text, const char* path = "");
+
 // The number and the noun in the singular for 1, in the plural otherwise:
 // "1 Satz", "12 Sätze".
 void SayCount(ConsoleStream stream, std::uint32_t value, const char* one, const char* many);

@@ -30,11 +30,6 @@ int UsageError(const char* problem, const char* path = "") {
     return kExitUsage;
 }
 
-int Refused(const char* problem, const char* path) {
-    SayRefusal(problem, path);
-    return kExitRefused;
-}
-
 void SayWritten(const char* label, const char* path) {
     Say(kConsoleOut, label);
     SayPath(kConsoleOut, path);

@@ -36,6 +36,28 @@ bool StampOf(HANDLE handle, OsStamp* stamp) {
     return true;
 }
 
+// Opens an existing file of a disk with `access`, shared with others as
+// `sharing` allows; one that others hold against that is kFileInUse. A device
+// (CON, COM1, NUL) or a pipe opens, but reading it could wait for ever or give
+// no end: only a file on a disk is one.
+OsFile OpenExisting(const char* path, DWORD access, DWORD sharing, FileProblem* problem) {
+    HANDLE handle =
+        CreateFileA(path, access, sharing, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        DWORD error = GetLastError();
+        *problem = Missing(error)                     ? kFileMissing
+                   : error == ERROR_SHARING_VIOLATION ? kFileInUse
+                                                      : kFileUnreadable;
+        return kNoOsFile;
+    }
+    if (GetFileType(handle) != FILE_TYPE_DISK) {
+        CloseHandle(handle);
+        *problem = kFileNotRegular;
+        return kNoOsFile;
+    }
+    return FromHandle(handle);
+}
+
 // The path of `name` in the directory that holds `beside`, in `path` (MAX_PATH
 // + 16 bytes). False when it does not fit.
 bool PathBeside(const char* beside, const char* name, char* path) {
@@ -67,24 +89,9 @@ OsFile OsOpenRead(const char* path, FileProblem* problem, OsStamp* stamp) {
     // Others may read the file meanwhile, but nobody may write it: a table
     // read while it changes would be pieced from two states. A file that
     // another program holds open for writing cannot be opened so.
-    HANDLE handle = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) {
-        DWORD error = GetLastError();
-        *problem = Missing(error)                     ? kFileMissing
-                   : error == ERROR_SHARING_VIOLATION ? kFileInUse
-                                                      : kFileUnreadable;
-        return kNoOsFile;
-    }
-    // A device (CON, COM1, NUL) or a pipe opens, but reading it could wait
-    // for ever or give no end: only a file on a disk is a table.
-    if (GetFileType(handle) != FILE_TYPE_DISK) {
-        CloseHandle(handle);
-        *problem = kFileNotRegular;
-        return kNoOsFile;
-    }
-    if (!StampOf(handle, stamp)) *stamp = OsStamp();
-    return FromHandle(handle);
+    OsFile file = OpenExisting(path, GENERIC_READ, FILE_SHARE_READ, problem);
+    if (file != kNoOsFile && !StampOf(Handle(file), stamp)) *stamp = OsStamp();
+    return file;
 }
 
 bool OsStampOf(OsFile file, OsStamp* stamp) { return StampOf(Handle(file), stamp); }
@@ -107,22 +114,9 @@ OsFile OsCreate(const char* path, OsCreateMode mode, bool* nameTaken) {
     return FromHandle(handle);
 }
 
+// Opened shared with nobody: a claim that a live process holds cannot be.
 OsFile OsOpenUnclaimed(const char* path, FileProblem* problem) {
-    HANDLE handle = CreateFileA(path, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) {
-        DWORD error = GetLastError();
-        *problem = Missing(error)                     ? kFileMissing
-                   : error == ERROR_SHARING_VIOLATION ? kFileInUse
-                                                      : kFileUnreadable;
-        return kNoOsFile;
-    }
-    if (GetFileType(handle) != FILE_TYPE_DISK) {
-        CloseHandle(handle);
-        *problem = kFileNotRegular;
-        return kNoOsFile;
-    }
-    return FromHandle(handle);
+    return OpenExisting(path, GENERIC_READ | GENERIC_WRITE, 0, problem);
 }
 
 bool OsRead(OsFile file, void* buffer, std::uint32_t count, std::uint32_t* done) {
