@@ -2,10 +2,12 @@
 """make_icon.py OUTPUT -- draws the program's icon: a table of records in the
 old layout on the left, an arrow, and the same table on the right.
 
-One design, in units of the 32 x 32 grid, drawn five times: the 32 x 32 image
-with 16 colours (766 bytes, each pixel the shape under its centre), and
-smooth 32-bit images of 16, 32 and 48 pixels and, as PNG, of 256 pixels.
-The same bytes on every run; no image library."""
+One design, in units of the 32 x 32 grid, drawn four times: the 32 x 32
+image with 16 colours (766 bytes, each pixel the shape under its centre), and
+smooth 32-bit images of 32 and 48 pixels and, as PNG, of 256 pixels. At 16
+and 24 pixels a reduction would smear the table's lines to grey: those two
+are drawn pixel by pixel for their size (PIXEL_ART) and stored as 32-bit
+images. The same bytes on every run; no image library."""
 import struct
 import sys
 import zlib
@@ -17,8 +19,58 @@ PALETTE = [
     (255, 0, 255), (0, 255, 255), (255, 255, 255),
 ]
 BLACK, OLIVE, NAVY, GREY, YELLOW, BLUE, WHITE = 0, 3, 4, 8, 11, 12, 15
-SMOOTH_SIZES = (16, 32, 48, 256)
+SMOOTH_SIZES = (32, 48, 256)
 PNG_SIZE = 256
+
+# The design at 16 and 24 pixels, a letter a pixel: k black, n navy, w white,
+# g grey, b blue, y yellow, o olive; "." is clear.
+LETTERS = {"k": BLACK, "n": NAVY, "w": WHITE, "g": GREY, "b": BLUE, "y": YELLOW, "o": OLIVE}
+PIXEL_ART = {
+    16: """
+................
+................
+kkkkkk..........
+knnnnk..........
+knnnnk..........
+kwgwwk..........
+kggggk..o.kkkkkk
+kwgwwkooookbbbbk
+kggggkooookbbbbk
+kwgwwk..o.kygyyk
+kkkkkk....kggggk
+..........kygyyk
+..........kggggk
+..........kygyyk
+..........kkkkkk
+................
+""",
+    24: """
+........................
+........................
+........................
+kkkkkkkkk...............
+knnnnnnnk...............
+knnnnnnnk...............
+kwwgwwwwk...............
+kwwgwwwwk...............
+kgggggggk...o...........
+kwwgwwwwk...oo.kkkkkkkkk
+kwwgwwwwkooooookbbbbbbbk
+kgggggggkooooookbbbbbbbk
+kwwgwwwwkooooookyygyyyyk
+kwwgwwwwk...oo.kyygyyyyk
+kkkkkkkkk...o..kgggggggk
+...............kyygyyyyk
+...............kyygyyyyk
+...............kgggggggk
+...............kyygyyyyk
+...............kyygyyyyk
+...............kkkkkkkkk
+........................
+........................
+........................
+""",
+}
 
 
 def design():
@@ -103,6 +155,14 @@ def smooth_pixels(shapes, size, samples=4):
     return pixels
 
 
+def art_pixels(size):
+    """The pixel art of `size` as (red, green, blue, alpha), rows from the top."""
+    rows = PIXEL_ART[size].split()
+    assert len(rows) == size and all(len(row) == size for row in rows), size
+    return [[(*PALETTE[LETTERS[letter]], 255) if letter != "." else (0, 0, 0, 0) for letter in row]
+            for row in rows]
+
+
 def and_mask(rows, clear):
     """The AND mask, rows bottom to top, each padded to 32 bits; 1 where clear."""
     mask = bytearray()
@@ -158,6 +218,7 @@ def icon_file(images):
 def icon_bytes():
     shapes = design()
     images = [(32, 16, 4, palette_image(palette_pixels(shapes)))]
+    images += [(size, 0, 32, bitmap_image(art_pixels(size))) for size in sorted(PIXEL_ART)]
     for size in SMOOTH_SIZES:
         pixels = smooth_pixels(shapes, size, 2 if size == PNG_SIZE else 4)
         images.append((size, 0, 32, png_image(pixels) if size == PNG_SIZE else bitmap_image(pixels)))

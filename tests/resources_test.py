@@ -15,6 +15,19 @@ import pefile
 RT_ICON, RT_MENU, RT_GROUP_ICON, RT_MANIFEST = 3, 4, 14, 24
 
 
+LETTERS = {(0, 0, 0): "k", (0, 0, 128): "n", (255, 255, 255): "w", (128, 128, 128): "g", (0, 0, 255): "b",
+           (255, 255, 0): "y", (128, 128, 0): "o"}
+
+
+def pixel_rows(image, size):
+    """The rows of a 32-bit icon image from the top, "." where it is clear."""
+    pixels = image[40:40 + 4 * size * size]
+    rows = ["".join(LETTERS.get((red, green, blue), "?") if alpha else "."
+                    for blue, green, red, alpha in struct.iter_unpack("<4B", pixels[4 * size * y:4 * size * (y + 1)]))
+            for y in range(size)]
+    return rows[::-1]
+
+
 def describe(path):
     pe = pefile.PE(path)
     found = {}
@@ -45,6 +58,8 @@ def describe(path):
                 lines.append("icon %d: %dx%d, %d colours, %d bits%s" % (
                     number, width or 256, height or 256, colours, bits,
                     ", PNG" if images[image].startswith(b"\x89PNG") else ""))
+                if width in (16, 24):  # drawn for their size: a letter a pixel, as LETTERS names them
+                    lines += ["icon %d: %s" % (number, row) for row in pixel_rows(images[image], width)]
         elif kind == RT_MENU:
             offset = 4  # behind the menu header
             while offset < len(data):
