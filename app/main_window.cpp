@@ -7,6 +7,7 @@
 #include "app/oem_option.h"
 #include "app/shell_texts.h"
 #include "app/step_list.h"
+#include "app/window_dpi.h"
 #include "convert/conversion_run.h"
 #include "resources/resource_ids.h"
 #include "support/app_state.h"
@@ -31,6 +32,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         RepaintWindow(window);
         return 0;
     }
+    case WM_GETMINMAXINFO:
+        KeepContentWhole(window, reinterpret_cast<MINMAXINFO*>(lParam));
+        return 0;
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;
@@ -67,13 +71,13 @@ bool RunMenuCommand(std::uint16_t command) {
 }
 
 void AskOemToAnsi() {
-    int answer = ShowMessageBox(nullptr, kOemQuestion, kWindowTitle, kBoxYesNo);
+    int answer = ShowMessageBox(appState.mainWindow, kOemQuestion, kWindowTitle, kBoxYesNo);
     SetOemToAnsi(answer == kAnswerYes);
     appState.steps.marker3 = ' ';  // answered, whatever the answer
     RepaintWindow(appState.mainWindow);
 }
 
-void ShowInfo() { ShowMessageBox(nullptr, kInfoText, kInfoCaption, kBoxOk); }
+void ShowInfo() { ShowMessageBox(appState.mainWindow, kInfoText, kInfoCaption, kBoxOk); }
 
 namespace {
 

@@ -8,7 +8,8 @@
 // Stores the window in `appState.mainWindow`, then dispatches: WM_PAINT
 // paints the step list, WM_COMMAND runs a command of the menu bar,
 // WM_DPICHANGED moves the window to the suggested place and repaints it,
-// WM_DESTROY asks the loop to quit; everything else goes to DefWindowProcA.
+// WM_GETMINMAXINFO keeps it large enough for its content, WM_DESTROY asks the
+// loop to quit; everything else goes to DefWindowProcA.
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Runs the menu command `command`. Returns false for an identifier outside the

@@ -58,4 +58,9 @@ void RunMessageLoop() {
     }
 }
 
-void ShowClosingBox() { ShowMessageBox(nullptr, kClosingText, kInfoCaption, kBoxOk); }
+// Owned by the main window while it is there, so that it cannot be used
+// behind the box; closed by the user, it is gone.
+void ShowClosingBox() {
+    HWND window = static_cast<HWND>(appState.mainWindow);
+    ShowMessageBox(IsWindow(window) ? window : nullptr, kClosingText, kInfoCaption, kBoxOk);
+}

@@ -47,6 +47,12 @@ HFONT CreateStepListFont(UINT dpi) {
 
 }  // namespace
 
+SIZE StepListExtent(UINT dpi) {
+    int right = kDisplayX + static_cast<int>(kDisplayWidth) * kFontWidth + kMarkerX;
+    int bottom = kFirstStepY + 3 * kStepSpacing + kFontHeight + kMarkerX;
+    return {ScaleToDpi(right, dpi), ScaleToDpi(bottom, dpi)};
+}
+
 void PaintStepList() {
     HWND window = static_cast<HWND>(appState.mainWindow);
     shell.paintContext = BeginPaint(window, &shell.paintInfo);

@@ -12,3 +12,8 @@ void PaintStepList();
 // dpi scaled to `dpi`; at 96 dpi the text is in the context's default font,
 // elsewhere in a font of its design at the matching size.
 void DrawStepList(HDC context, UINT dpi);
+
+// The client area the whole step list needs at `dpi`: the displays at their
+// full width, the fourth step, and a margin to the right and below as wide
+// as the markers' column.
+SIZE StepListExtent(UINT dpi);

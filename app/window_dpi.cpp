@@ -1,6 +1,8 @@
 // window_dpi.cpp -- WindowDpi, ScaleToDpi and SizeWindowForDpi.
 #include "app/window_dpi.h"
 
+#include "app/step_list.h"
+
 namespace {
 
 // The window the step list was laid out for: what the system gives at
@@ -10,6 +12,25 @@ const int kDesignHeight = 576;
 
 int Larger(int a, int b) { return a > b ? a : b; }
 int Smaller(int a, int b) { return a < b ? a : b; }
+
+RECT WorkArea(HWND window) {
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
+    return monitor.rcWork;
+}
+
+// The width of the menu bar's items side by side: the bar stays on one line
+// in a client area at least as wide.
+int MenuItemsWidth(HWND window) {
+    HMENU menu = GetMenu(window);
+    int width = 0;
+    for (int i = 0, count = GetMenuItemCount(menu); i < count; ++i) {
+        RECT item;
+        if (GetMenuItemRect(window, menu, static_cast<UINT>(i), &item)) width += item.right - item.left;
+    }
+    return width;
+}
 
 }  // namespace
 
@@ -36,10 +57,7 @@ void SizeWindowForDpi(HWND window) {
     if (dpi == kDesignDpi) return;
     RECT frame;
     GetWindowRect(window, &frame);
-    MONITORINFO monitor = {};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
-    const RECT& work = monitor.rcWork;
+    const RECT work = WorkArea(window);
     int width =
         Smaller(Larger(frame.right - frame.left, ScaleToDpi(kDesignWidth, dpi)), work.right - work.left);
     int height =
@@ -47,4 +65,14 @@ void SizeWindowForDpi(HWND window) {
     int left = Larger(work.left, Smaller(frame.left, work.right - width));
     int top = Larger(work.top, Smaller(frame.top, work.bottom - height));
     SetWindowPos(window, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void KeepContentWhole(HWND window, MINMAXINFO* limits) {
+    SIZE list = StepListExtent(WindowDpi(window));
+    int width = Larger(list.cx, MenuItemsWidth(window));
+    RECT frame = {0, 0, width, list.cy};
+    AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, TRUE, 0);  // caption, frame, one line of menu
+    const RECT work = WorkArea(window);
+    limits->ptMinTrackSize.x = Smaller(frame.right - frame.left, work.right - work.left);
+    limits->ptMinTrackSize.y = Smaller(frame.bottom - frame.top, work.bottom - work.top);
 }

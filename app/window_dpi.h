@@ -18,3 +18,7 @@ int ScaleToDpi(int distance, UINT dpi);
 // its resolution needs, within the monitor's work area. At 96 dpi it keeps
 // the size and place the system chose.
 void SizeWindowForDpi(HWND window);
+
+// The smallest size the window may be dragged to at its resolution: the whole
+// step list and the menu bar on one line, within the monitor's work area.
+void KeepContentWhole(HWND window, MINMAXINFO* limits);

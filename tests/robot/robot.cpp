@@ -456,6 +456,14 @@ void Take(const std::wstring& verb, const std::wstring& argument, Program*& prog
         CloseViewer(argument);
     } else if (verb == L"exit") {
         ExpectExit0(*program);
+    } else if (verb == L"shrink") {
+        // As small as it lets itself be made: what its client area holds then.
+        WaitMainWindow(*program);
+        SetWindowPos(program->mainWindow, nullptr, 0, 0, 1, 1, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        RECT client;
+        GetClientRect(program->mainWindow, &client);
+        Log(L"shrunk: client area " + std::to_wstring(client.right) + L" x " +
+            std::to_wstring(client.bottom));
     } else if (verb == L"screen") {
         SaveScreenPicture(argument);
     } else if (verb == L"picture") {

@@ -29,6 +29,8 @@
 //   other-box       waits for a box of another process; presses its last button
 //   viewer PART     waits for a window of any process whose title holds PART;
 //                   closes it
+//   shrink          makes the main window as small as it lets itself be made
+//                   and notes its client area then
 //   exit            waits for the copy to end with exit code 0
 //   screen NAME     with PICTURES: the screen there, as NAME.bmp
 //   picture NAME    with PICTURES: the main window there, as NAME.bmp

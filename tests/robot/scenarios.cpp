@@ -33,7 +33,9 @@ const std::vector<Road> kRoads = {
     {L"guard-ignore",
      L"start|see >>>>/--x|start|box Ignore|see >>>>/--x|start|box Abort|box OK|exit|"
      L"use 2|alt N|box OK|exit|use 1|alt N|box OK|exit"},
-    {L"close-box", L"start|see >>>>/--x|close|box OK|exit"},
+    // Dragged smaller than its content, the window keeps the step list and a
+    // menu bar of one line whole.
+    {L"close-box", L"start|see >>>>/--x|shrink|picture main-window-smallest|close|box OK|exit"},
     {L"info", L"start|see >>>>/--x|alt I|box OK|alt N|box OK|exit"},
     // Hilfe opens the guide beside the program; without it (gui_test.py
     // starts a copy of kelvor.exe without one) the help viewer is asked.
