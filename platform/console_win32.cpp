@@ -20,18 +20,28 @@ BOOL WINAPI NoteInterrupt(DWORD event) {
     return TRUE;
 }
 
-// Converts a text of the ANSI code page to the console's code page and hands
-// it to the C library, which writes "\n" as CR LF.
+// Writes a text of the ANSI code page. A console window is given it as
+// UTF-16, which it shows right whatever its code page (the C library's bytes
+// it shows as boxes); a stream led into a file or a pipe gets it in the
+// console's code page through the C library, which writes "\n" as CR LF.
 void WriteAnsi(ConsoleStream stream, const char* text) {
     static wchar_t wide[4096];
     static char bytes[4 * 4096];
     int length = MultiByteToWideChar(CP_ACP, 0, text, -1, wide, 4096);
     if (length <= 0) return;
+    std::FILE* out = stream == kConsoleOut ? stdout : stderr;
+    HANDLE console = GetStdHandle(stream == kConsoleOut ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE);
+    DWORD mode = 0;
+    if (GetConsoleMode(console, &mode)) {
+        std::fflush(out);  // what the C library still holds goes first
+        DWORD written = 0;
+        WriteConsoleW(console, wide, static_cast<DWORD>(length - 1), &written, nullptr);
+        return;
+    }
     UINT codePage = GetConsoleOutputCP();
     if (codePage == 0) codePage = GetOEMCP();  // no console at all
     int count = WideCharToMultiByte(codePage, 0, wide, length, bytes, sizeof bytes, nullptr, nullptr);
     if (count <= 0) return;
-    std::FILE* out = stream == kConsoleOut ? stdout : stderr;
     std::fputs(bytes, out);
     std::fflush(out);
 }

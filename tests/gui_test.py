@@ -54,6 +54,10 @@ def walk(road, dpi, wine, folder, build, pictures):
     if road == "help-without-guide":
         shutil.copy(os.path.join(build, "app", "kelvor.exe"), folder)
         kelvor = windows_folder + "\\kelvor.exe"
+    if road == "console":  # the converter, a table of an umlaut's name
+        kelvor = "Z:" + os.path.abspath(os.path.join(build, "cli", "kelvor-convert.exe")).replace("/", "\\")
+        for ending in ("dbf", "dbt"):
+            shutil.copy(os.path.join(folder, "kunden." + ending), os.path.join(folder, "Größe." + ending))
     walked = wine(os.path.join(build, "tests", "robot.exe"), road, kelvor, windows_folder, windows_folder)
     seen = (read("robot.log") or b"").decode()
     with open(os.path.join(HERE, "golden", "roads", road + ".log"), encoding="utf-8") as file:

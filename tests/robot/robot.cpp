@@ -10,7 +10,7 @@
 
 namespace {
 
-std::wstring kelvorPath;     // kelvor.exe
+std::wstring kelvorPath;     // kelvor.exe, or kelvor-convert.exe for the steps "console"
 std::wstring folder;         // the road's folder, with its files and the log
 std::wstring pictureFolder;  // empty: no pictures
 FILE* logFile = nullptr;
@@ -412,11 +412,48 @@ void SaveWindowPicture(Program& program, const std::wstring& name) {
     SavePicture(frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top, name);
 }
 
+// Runs the converter with `arguments` in a console of the robot's own, as
+// from a command prompt, and notes what the console's screen shows then,
+// line by line, and its exit code.
+void RunInConsole(const std::wstring& arguments) {
+    FreeConsole();
+    if (!AllocConsole()) Fail(L"no console");
+    HANDLE screen = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_EXISTING, 0, nullptr);
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION converter = {};
+    std::wstring commandLine = L"\"" + kelvorPath + L"\" " + arguments;
+    if (!CreateProcessW(kelvorPath.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.c_str(), &startup, &converter)) {
+        Fail(L"cannot start " + kelvorPath);
+    }
+    if (WaitForSingleObject(converter.hProcess, 30000) != WAIT_OBJECT_0) Fail(L"the converter does not end");
+    DWORD code = 0;
+    GetExitCodeProcess(converter.hProcess, &code);
+    CONSOLE_SCREEN_BUFFER_INFO shown = {};
+    GetConsoleScreenBufferInfo(screen, &shown);
+    for (SHORT y = 0; y <= shown.dwCursorPosition.Y; ++y) {
+        std::wstring line(static_cast<size_t>(shown.dwSize.X), L' ');
+        DWORD read = 0;
+        ReadConsoleOutputCharacterW(screen, &line[0], static_cast<DWORD>(line.size()), {0, y}, &read);
+        line.erase(line.find_last_not_of(L' ') + 1);
+        if (!line.empty()) Log(L"console: " + line);
+    }
+    Log(L"exit code " + std::to_wstring(code));
+    CloseHandle(screen);
+    FreeConsole();
+}
+
 // --- The walk ---
 
 void Take(const std::wstring& verb, const std::wstring& argument, Program*& program) {
     if (verb == L"start") {
         program = &Start();
+        return;
+    }
+    if (verb == L"console") {
+        RunInConsole(argument);
         return;
     }
     if (verb == L"use") {

@@ -13,6 +13,9 @@
 
 // A road is its name and its steps, separated by '|':
 //   start           starts another copy of kelvor.exe; later steps act on it
+//   console ARGS    runs kelvor-convert.exe (given in place of kelvor.exe)
+//                   with ARGS in a console of its own, and notes the lines
+//                   its screen shows and the exit code
 //   use N           later steps act on copy N (counted from 1)
 //   see M/D         waits until the copy runs with one main window whose step
 //                   list shows the markers M ('>' drawn, ' ' blank; four) and

@@ -37,6 +37,9 @@ const std::vector<Road> kRoads = {
     // menu bar of one line whole.
     {L"close-box", L"start|see >>>>/--x|shrink|picture main-window-smallest|close|box OK|exit"},
     {L"info", L"start|see >>>>/--x|alt I|box OK|alt N|box OK|exit"},
+    // The converter in a console window: what it writes, names with umlauts
+    // among it, is what the screen shows.
+    {L"console", L"console --oem-to-ansi Größe.dbf Übersicht.dbf|console Größe.dbf größe.DBF"},
     // Hilfe opens the guide beside the program; without it (gui_test.py
     // starts a copy of kelvor.exe without one) the help viewer is asked.
     {L"help", L"start|see >>>>/--x|alt H|viewer LIESMICH|alt N|box OK|exit"},
