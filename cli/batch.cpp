@@ -52,36 +52,36 @@ bool ChooseTable(std::uint32_t index, const char* folder) {
 void SayTableDone(const char* input, bool converted) {
     SayPath(kConsoleOut, input);
     if (!converted) {
-        Say(kConsoleOut, kRefusedText);
+        Say(kConsoleOut, kRefusedWords);
     } else {
-        Say(kConsoleOut, kConvertedText);
-        SayCount(kConsoleOut, appState.recordCount, kRecordText, kRecordsText);
+        Say(kConsoleOut, kConvertedWords);
+        SayCount(kConsoleOut, appState.recordCount, kRecordWord, kRecordsWord);
         Say(kConsoleOut, kListSeparator);
-        SayCount(kConsoleOut, appState.memoTextsWritten, kMemoTextText, kMemoTextsText);
+        SayCount(kConsoleOut, appState.memoTextsWritten, kMemoTextWord, kMemoTextsWord);
         if (appState.memoTextsSkipped > 0) {
             Say(kConsoleOut, kListSeparator);
-            SayCount(kConsoleOut, appState.memoTextsSkipped, kMemoTextText, kMemoTextsText);
-            Say(kConsoleOut, kSkippedText);
+            SayCount(kConsoleOut, appState.memoTextsSkipped, kMemoTextWord, kMemoTextsWord);
+            Say(kConsoleOut, kSkippedWords);
         }
     }
     Say(kConsoleOut, "\n");
 }
 
 void SaySummary(const Tally& tally) {
-    SayCount(kConsoleOut, tally.converted, kTableText, kTablesText);
-    Say(kConsoleOut, kTablesConvertedText);
+    SayCount(kConsoleOut, tally.converted, kTableWord, kTablesWord);
+    Say(kConsoleOut, kTablesConvertedWords);
     SayNumber(kConsoleOut, tally.refused);
-    Say(kConsoleOut, kTablesRefusedText);
+    Say(kConsoleOut, kTablesRefusedWords);
     std::uint32_t notConverted = tableList.count - tally.converted - tally.refused;
     if (notConverted > 0) {
         Say(kConsoleOut, kListSeparator);
         SayNumber(kConsoleOut, notConverted);
-        Say(kConsoleOut, kTablesNotConvertedText);
+        Say(kConsoleOut, kTablesNotConvertedWords);
     }
     if (tally.skipped > 0) {
         Say(kConsoleOut, kListSeparator);
-        SayCount(kConsoleOut, tally.skipped, kMemoTextText, kMemoTextsText);
-        Say(kConsoleOut, kSkippedText);
+        SayCount(kConsoleOut, tally.skipped, kMemoTextWord, kMemoTextsWord);
+        Say(kConsoleOut, kSkippedWords);
     }
     Say(kConsoleOut, "\n");
 }

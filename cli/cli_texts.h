@@ -27,10 +27,10 @@ inline constexpr char kUsage[] =
     "                         leer) statt die Tabelle abzulehnen; jeder steht im\n"
     "                         Bericht\n"
     "  --codepage-mark        Byte 29 des Dateikopfs nennt die Codepage des Textes\n"
-    "                         (für Leser wie python3-dbfread, python3-dbf, GDAL)\n"
+    "                         (für Programme, die dieses Byte auswerten)\n"
     "  --numeric-f            ein F-Feld wird ein N-Feld statt eines C-Felds\n"
     "                         (für Tabellenkalkulationen, die damit rechnen sollen)\n"
-    "  --help                 diese Hilfe\n"
+    "  --help, -h, /?         diese Hilfe\n"
     "  --version              die Versionsnummer\n"
     "  --                     alles Folgende sind Dateinamen, auch wenn sie\n"
     "                         mit - beginnen\n"
@@ -40,13 +40,13 @@ inline constexpr char kUsage[] =
 
 inline constexpr char kVersionLine[] = "kelvor-convert " KELVOR_VERSION "\n";
 
-// Wrong usage, after "kelvor-convert: ".
+// Wrong usage, after "kelvor-convert: ", and the line behind it.
 inline constexpr char kProgramPrefix[] = "kelvor-convert: ";
+inline constexpr char kHelpHintText[] = "kelvor-convert --help zeigt die Hilfe.\n";
 inline constexpr char kUnknownOptionText[] = "unbekannte Option ";
 inline constexpr char kFilesMissingText[] = "Eingabe- und Ausgabedatei fehlen";
 inline constexpr char kEmptyNameText[] = "leerer Dateiname";
-inline constexpr char kNoOutputFolderText[] = "das Ausgabeverzeichnis gibt es nicht: ";
-inline constexpr char kOutputNoFolderText[] = "als Ausgabeverzeichnis ist eine Datei angegeben: ";
+inline constexpr char kOutputFolderIsAFileText[] = "als Ausgabeverzeichnis ist eine Datei angegeben: ";
 inline constexpr char kTooManyTablesText[] = "zu viele Tabellen (höchstens 4096)";
 
 // Refusals of the whole run, before anything is written.
@@ -68,17 +68,17 @@ inline constexpr char kWrittenTableLabel[] = "Ausgabedatei: ";
 inline constexpr char kWrittenMemoLabel[] = "Memodatei:    ";
 inline constexpr char kWrittenReportLabel[] = "Bericht:      ";
 
-// One line per table of a run of many, and the summary.
-inline constexpr char kConvertedText[] = ": konvertiert, ";
-inline constexpr char kRefusedText[] = ": abgelehnt";
-inline constexpr char kRecordText[] = " Satz";
-inline constexpr char kRecordsText[] = " Sätze";
-inline constexpr char kMemoTextText[] = " Memotext";
-inline constexpr char kMemoTextsText[] = " Memotexte";
-inline constexpr char kSkippedText[] = " ausgelassen";
-inline constexpr char kTableText[] = " Tabelle";
-inline constexpr char kTablesText[] = " Tabellen";
-inline constexpr char kTablesConvertedText[] = " konvertiert, ";
-inline constexpr char kTablesRefusedText[] = " abgelehnt";
-inline constexpr char kTablesNotConvertedText[] = " nicht konvertiert (abgebrochen)";
+// The words of the line per table of a run of many, and of the summary.
+inline constexpr char kConvertedWords[] = ": konvertiert, ";
+inline constexpr char kRefusedWords[] = ": abgelehnt";
+inline constexpr char kRecordWord[] = " Satz";
+inline constexpr char kRecordsWord[] = " Sätze";
+inline constexpr char kMemoTextWord[] = " Memotext";
+inline constexpr char kMemoTextsWord[] = " Memotexte";
+inline constexpr char kSkippedWords[] = " ausgelassen";
+inline constexpr char kTableWord[] = " Tabelle";
+inline constexpr char kTablesWord[] = " Tabellen";
+inline constexpr char kTablesConvertedWords[] = " konvertiert, ";
+inline constexpr char kTablesRefusedWords[] = " abgelehnt";
+inline constexpr char kTablesNotConvertedWords[] = " nicht konvertiert (abgebrochen)";
 inline constexpr char kListSeparator[] = ", ";

@@ -1,6 +1,7 @@
 // console_lines.cpp -- pieces of the converter's console lines.
 #include "cli/console_lines.h"
 
+#include "cli/cli_texts.h"
 #include "cli/run_options.h"
 #include "support/decimal.h"
 
@@ -23,6 +24,13 @@ void SayRefusal(const char* text, const char* path) {
 int Refused(const char* text, const char* path) {
     SayRefusal(text, path);
     return kExitRefused;
+}
+
+int WrongCall(const char* problem, const char* path) {
+    Say(kConsoleError, kProgramPrefix);
+    SayRefusal(problem, path);
+    Say(kConsoleError, kHelpHintText);
+    return kExitUsage;
 }
 
 void SayCount(ConsoleStream stream, std::uint32_t value, const char* one, const char* many) {

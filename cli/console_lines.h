@@ -15,6 +15,10 @@ void SayRefusal(const char* text, const char* path);
 // SayRefusal, for a run that stops there: returns its exit status, 1.
 int Refused(const char* text, const char* path = "");
 
+// A wrong call: "kelvor-convert: " with the problem and a path on stderr,
+// and a line that points at the help. Returns its exit status, 2.
+int WrongCall(const char* problem, const char* path = "");
+
 // The number and the noun in the singular for 1, in the plural otherwise:
 // "1 Satz", "12 Sätze".
 void SayCount(ConsoleStream stream, std::uint32_t value, const char* one, const char* many);

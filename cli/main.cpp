@@ -13,6 +13,7 @@
 #include "cli/run_options.h"
 #include "cli/table_list.h"
 #include "convert/conversion_run.h"
+#include "convert/messages.h"
 #include "convert/run_paths.h"
 #include "kelvor_version.h"
 #include "support/app_state.h"
@@ -20,15 +21,6 @@
 namespace {
 
 const int kMaxArguments = kMaxTables + 1;  // the tables of a run and its output
-
-int UsageError(const char* problem, const char* path = "") {
-    Say(kConsoleError, kProgramPrefix);
-    Say(kConsoleError, problem);
-    SayPath(kConsoleError, path);
-    Say(kConsoleError, "\n\n");
-    Say(kConsoleError, kUsage);
-    return kExitUsage;
-}
 
 void SayWritten(const char* label, const char* path) {
     Say(kConsoleOut, label);
@@ -51,8 +43,15 @@ int ConvertOneTable(const char* input, const char* output, const RunOptions& opt
 
 // The form INPUT... OUTDIR.
 int ConvertIntoFolder(const char* const* inputs, int count, const char* folder, const RunOptions& options) {
-    if (!IsDirectory(folder))
-        return UsageError(FileExists(folder) ? kOutputNoFolderText : kNoOutputFolderText, folder);
+    if (FileExists(folder) && !IsDirectory(folder)) return WrongCall(kOutputFolderIsAFileText, folder);
+    if (!IsDirectory(folder)) {
+        // Named as a single run names a missing folder: in full, without its last separator.
+        char full[kPathSize];
+        if (!FullPath(folder, full, kPathSize)) return Refused(kOutputPathTooLongText, folder);
+        std::size_t length = std::strlen(full);
+        if (length > 1 && IsPathSeparator(full[length - 1])) full[length - 1] = '\0';
+        return Refused(kOutputFolderMissingText, full);
+    }
     for (int i = 0; i < count; ++i) {
         bool usage = false;
         if (AddTables(inputs[i], &usage) == 0) return usage ? kExitUsage : kExitRefused;
@@ -71,15 +70,18 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const char* argument = argv[i];
         bool option = !optionsEnded && argument[0] == '-' && argument[1] != '\0';
-        if (!option) {
-            if (fileCount == kMaxArguments) return UsageError(kTooManyTablesText);
-            if (argument[0] == '\0') return UsageError(kEmptyNameText);
+        // "/?", as Windows programs take it, asks for the help too.
+        bool help = !optionsEnded && (std::strcmp(argument, "/?") == 0 || std::strcmp(argument, "-h") == 0 ||
+                                      std::strcmp(argument, "--help") == 0);
+        if (help) {
+            Say(kConsoleOut, kUsage);
+            return kExitInformation;
+        } else if (!option) {
+            if (fileCount == kMaxArguments) return WrongCall(kTooManyTablesText);
+            if (argument[0] == '\0') return WrongCall(kEmptyNameText);
             files[fileCount++] = argument;
         } else if (std::strcmp(argument, "--") == 0) {
             optionsEnded = true;
-        } else if (std::strcmp(argument, "--help") == 0) {
-            Say(kConsoleOut, kUsage);
-            return kExitInformation;
         } else if (std::strcmp(argument, "--version") == 0) {
             Say(kConsoleOut, kVersionLine);
             return kExitInformation;
@@ -94,10 +96,10 @@ int main(int argc, char** argv) {
         } else if (std::strcmp(argument, "--numeric-f") == 0) {
             options.numericF = true;
         } else {
-            return UsageError(kUnknownOptionText, argument);
+            return WrongCall(kUnknownOptionText, argument);
         }
     }
-    if (fileCount < 2) return UsageError(kFilesMissingText);
+    if (fileCount < 2) return WrongCall(kFilesMissingText);
 
     // From here on Ctrl+C stops a conversion between two records, and it
     // removes its temporary files before the program ends.

@@ -13,7 +13,8 @@ void PrepareRun(const RunOptions& options) {
     appState.nextTemporaryName = nextTemporaryName;
     appState.group = group;
     SetOemToAnsi(options.oemToAnsi);
-    SetConsoleAnswer(options.ignoreMemos ? kAnswerYes : kAnswerNo);
+    appState.memoAnswer = options.ignoreMemos ? kAnswerYes : kAnswerNo;
+    appState.noteBinaryFields = 1;
     appState.skipDamagedMemos = options.skipDamagedMemos ? 1 : 0;
     appState.codepageMark = options.codepageMark ? 1 : 0;
     appState.numericF = options.numericF ? 1 : 0;

@@ -45,9 +45,7 @@ std::uint8_t RefuseInput(const char* text, const char* path) {
 std::uint8_t Add(const char* path, bool* usage) {
     if (tableList.count == kMaxTables) {
         *usage = true;
-        Say(kConsoleError, kProgramPrefix);
-        Say(kConsoleError, kTooManyTablesText);
-        Say(kConsoleError, "\n");
+        WrongCall(kTooManyTablesText);
         return 0;
     }
     if (!FullPath(path, tableList.paths[tableList.count], kPathSize))

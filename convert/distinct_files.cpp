@@ -27,7 +27,7 @@ bool SamePlace(const RunFile& a, const RunFile& b) {
 }  // namespace
 
 std::uint8_t CheckDistinctTables() {
-    if (SameTextIgnoringCase(appState.inputPath, appState.outputPath)) return Refuse(kSameTablesText);
+    if (SamePathText(appState.inputPath, appState.outputPath)) return Refuse(kSameTablesText);
     return 1;
 }
 

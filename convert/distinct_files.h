@@ -8,9 +8,11 @@
 
 #include <cstdint>
 
-// The input and the output table by their path texts, compared without
-// regard to case. Shows "Eingabe- und Ausgabedatei dürfen nicht gleich sein"
-// and returns 0 then; 1 otherwise.
+// The input and the output table by their path texts, compared as the file
+// system compares names: without regard to case on Win32, byte for byte on
+// POSIX, where KUNDEN.DBF and kunden.dbf are two files (the file identity
+// decides in CheckRunFiles). Shows "Eingabe- und Ausgabedatei dürfen nicht
+// gleich sein" and returns 0 then; 1 otherwise.
 std::uint8_t CheckDistinctTables();
 
 // Every pair of the files the run will use: the input table, the output table

@@ -25,10 +25,18 @@ std::uint8_t RefuseUnopened(const char* name, FileProblem problem, const char* u
     return Refuse(unreadable);
 }
 
+// The input table could not be opened: the messages name it.
+std::uint8_t RefuseInputUnopened(FileProblem problem) {
+    if (problem == kFileMissing) return RefuseNamed(kInputMissingText, appState.inputPath, "");
+    if (problem == kFileUnreadable) return RefuseNamed(kInputOpenFailedText, appState.inputPath, "");
+    return RefuseUnopened(kInputTableName, problem, kInputReadFailedText);
+}
+
 // Reads the header into tableBuffer and checks it; 1 when it is a table.
 std::uint8_t ReadHeader() {
     unsigned char* header = appState.tableBuffer;
     std::uint64_t fileSize = 0;
+    header[kVersionOffset] = 0;  // an empty file has no version byte of a table
     if (!FileRead(appState.inputTable, header, kFirstHeaderRead, &appState.bytesDone) ||
         !FileSize(appState.inputTable, &fileSize)) {
         return Refuse(kInputReadFailedText);
@@ -86,6 +94,8 @@ void FieldPass() {
             letter = 'C';
         }
         WriteFieldLine(descriptor, invalid);
+        unsigned char read = TypeLetter(descriptor);
+        if ((read == 'B' || read == 'G') && appState.noteBinaryFields == 1) NoteBinaryField(descriptor);
         descriptor[kTypeOffset] = letter;
         // Readers take a character field's decimals byte as the high byte of
         // its length; a kept F(12,3) would read as 780 bytes long.
@@ -138,7 +148,7 @@ void IgnoreMemoTexts() {
 std::uint8_t AnalyseHeader() {
     FileProblem problem;
     appState.inputTable = FileOpenRead(appState.inputPath, &problem);
-    if (appState.inputTable == kNoFile) return RefuseUnopened(kInputTableName, problem, kInputOpenFailedText);
+    if (appState.inputTable == kNoFile) return RefuseInputUnopened(problem);
     if (ReadHeader() == 0) return 0;
     if (HasMemoFields() && OpenInputMemo() == 0) return 0;
     if (BeginOutputGroup(appState.inputMemo != kNoFile) == 0 || BeginReport() == 0) return 0;
@@ -151,7 +161,8 @@ std::uint8_t AnalyseHeader() {
     header[kVersionOffset] = kVersionDbase3;
     FillBytes(header + kHeaderReservedOffset, kHeaderReservedSize, 0);
     if (appState.codepageMark == 1) {
-        header[kCodePageOffset] = appState.oemToAnsi == 1 ? kCodePageWindowsAnsi : appState.inputCodePage;
+        std::uint8_t kept = IsKnownCodePageMark(appState.inputCodePage) ? appState.inputCodePage : 0;
+        header[kCodePageOffset] = appState.oemToAnsi == 1 ? kCodePageWindowsAnsi : kept;
     }
     if (appState.memoFieldList[0] == kListEnd) return 1;
 
@@ -159,9 +170,14 @@ std::uint8_t AnalyseHeader() {
         header[kVersionOffset] |= kVersionMemoBit;
         return 1;
     }
-    int answer = ShowMessageBox(appState.mainWindow, kMemoMissingQuestion, nullptr,
-                                kBoxYesNo | kBoxIconHand | kBoxDefaultButton2);
-    if (answer == kAnswerNo) {
+    // The converter has its answer beforehand, and says what it does instead.
+    if (appState.memoAnswer == kAnswerNo) {
+        return RefuseNamed(kMemoMissingText, appState.inputMemoPath, kMemoMissingRefusedText);
+    }
+    if (appState.memoAnswer == kAnswerYes) {
+        NoteNamed(kMemoMissingText, appState.inputMemoPath, kMemoMissingIgnoredText);
+    } else if (ShowMessageBox(appState.mainWindow, kMemoMissingQuestion, nullptr,
+                              kBoxYesNo | kBoxIconHand | kBoxDefaultButton2) == kAnswerNo) {
         WriteRefusalRemark(kMemoNotFoundRemark);
         return 0;
     }

@@ -25,10 +25,14 @@ inline constexpr char kNoFileEndText[] = " ist keine gewöhnliche Datei";
 inline constexpr char kInUseEndText[] = " wird von einem anderen Programm bearbeitet";
 inline constexpr char kChangedEndText[] = " wurde während der Konvertierung verändert";
 
-// The input table.
-inline constexpr char kInputOpenFailedText[] = "Die Eingabedatei kann nicht geöffnet werden";
+// The input table, named behind its message.
+inline constexpr char kInputMissingText[] = "Die Eingabedatei wurde nicht gefunden: ";
+inline constexpr char kInputOpenFailedText[] = "Die Eingabedatei kann nicht geöffnet werden: ";
 inline constexpr char kInputReadFailedText[] = "Die Eingabedatei kann nicht gelesen werden";
 inline constexpr char kInvalidTableText[] = "Die Eingabedatei ist keine gültige dBase-Tabelle:\r\n";
+// What is refused as no valid table, and does not begin as a table of the
+// dBase family does, is none at all (a text file, say).
+inline constexpr char kNoTableText[] = "Die Eingabedatei ist keine dBase-Tabelle";
 inline constexpr char kTooShortForHeaderText[] = "Sie ist kürzer als ihr Dateikopf.";
 inline constexpr char kBadFieldCountText[] = "Ihr Dateikopf gibt weniger als 1 oder mehr als 255 Felder an.";
 inline constexpr char kHeaderTooLongText[] = "Ihr Dateikopf ist länger als 32000 Byte.";
@@ -42,10 +46,23 @@ inline constexpr char kLongCharacterFieldsText[] =
     "Die Eingabedatei hat Zeichenfelder mit mehr als 255 Zeichen, die nicht konvertiert werden können";
 inline constexpr char kMemoFieldStartText[] = "Das Memofeld ";
 inline constexpr char kMemoFieldEndText[] = " ist nicht 10 Zeichen lang.";
+// A field of binary or OLE data (dBase V), noted by the converter: "Das Feld
+// NAME (Feldart B) wird ...".
+inline constexpr char kBinaryFieldStartText[] = "Das Feld ";
+inline constexpr char kBinaryFieldTypeText[] = " (Feldart ";
+inline constexpr char kBinaryFieldEndText[] =
+    ") wird ein Zeichenfeld mit den alten Blocknummern: Binär- und OLE-Daten nimmt eine "
+    "dBase-III-Memodatei nicht auf.";
 
 // The memo file.
 inline constexpr char kMemoMissingQuestion[] =
     "Die zugehörige Memodatei wurde nicht gefunden\r\nSollen die Memotexte ignoriert werden?";
+// The same, answered beforehand by the converter: "... nicht gefunden: PATH" and either.
+inline constexpr char kMemoMissingText[] = "Die Memodatei der Eingabedatei wurde nicht gefunden: ";
+inline constexpr char kMemoMissingRefusedText[] =
+    "\r\nDie Tabelle wurde nicht konvertiert; --ignore-memos konvertiert sie ohne die Memotexte.";
+inline constexpr char kMemoMissingIgnoredText[] =
+    "\r\nDie Memotexte werden ignoriert, die Memofelder bleiben mit ihren Blocknummern als Zeichenfelder.";
 inline constexpr char kMemoReadFailedText[] = "Die Memodatei der Eingabedatei kann nicht gelesen werden";
 inline constexpr char kMemoNamesAmbiguousText[] =
     "Neben der Eingabedatei liegen mehrere Memodateien, die sich nur in der Groß- und "
@@ -74,6 +91,7 @@ inline constexpr char kMemoMarkMissingText[] =
 inline constexpr char kMemoOutputTooLargeText[] = "Die Memodatei der Ausgabedatei würde zu groß.";
 
 // The output files.
+inline constexpr char kOutputFolderMissingText[] = "Das Ausgabeverzeichnis gibt es nicht: ";
 inline constexpr char kOutputFolderWriteFailedText[] =
     "Im Verzeichnis der Ausgabedatei können keine Dateien angelegt werden";
 // A run folder "~kvNNNN.tmp" whose outputs a run that no longer lives was

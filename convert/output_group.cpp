@@ -90,6 +90,13 @@ bool IsRunFileName(const char* name) {
 // The output directory as a path to list, lock or flush: "." for the current one.
 const char* ParentFolder() { return appState.group.parent[0] != '\0' ? appState.group.parent : "."; }
 
+// The output directory as the messages name it: without its last separator.
+void ParentName(char* name) {
+    PathIn(ParentFolder(), "", name);
+    std::uint32_t length = static_cast<std::uint32_t>(std::strlen(name));
+    if (length > 1 && IsPathSeparator(name[length - 1])) name[length - 1] = '\0';
+}
+
 // Something in the output directory, to name the folder that holds it.
 void ParentEntry(char* path) { PathIn(appState.group.parent, ".", path); }
 
@@ -305,6 +312,9 @@ std::uint8_t MakeRunFolder() {
     }
     if (!made) {
         folder[0] = '\0';
+        char name[kWorkPathSize];
+        ParentName(name);
+        if (!IsDirectory(name)) return RefuseNamed(kOutputFolderMissingText, name, "");
         return Refuse(kOutputFolderWriteFailedText);
     }
     std::uint32_t length = static_cast<std::uint32_t>(std::strlen(folder));

@@ -56,6 +56,7 @@ std::uint8_t RefuseNamed(const char* start, const char* name, const char* end) {
 }
 
 std::uint8_t RefuseInvalidTable(const char* reason) {
+    if (!IsFamilyVersion(appState.tableBuffer[kVersionOffset])) return Refuse(kNoTableText);
     Append(Append(0, kInvalidTableText), reason);
     return Refuse(appState.messageText);
 }
@@ -81,6 +82,18 @@ std::uint8_t RefuseChanged(const char* name) { return RefuseFile(name, kChangedE
 std::uint8_t RefuseMemoReference(const char* name, const char* reason) {
     Append(Append(AppendMemoPlace(0, name), kMemoReasonText), reason);
     return Refuse(appState.messageText);
+}
+
+void NoteNamed(const char* start, const char* name, const char* end) {
+    Append(Append(Append(0, start), name), end);
+    ShowMessageBox(appState.mainWindow, appState.messageText, nullptr, kBoxOk);
+}
+
+void NoteBinaryField(const unsigned char* descriptor) {
+    const char type[2] = {static_cast<char>(descriptor[kTypeOffset]), '\0'};
+    std::uint32_t length = AppendName(Append(0, kBinaryFieldStartText), descriptor);
+    Append(Append(Append(length, kBinaryFieldTypeText), type), kBinaryFieldEndText);
+    ShowMessageBox(appState.mainWindow, appState.messageText, nullptr, kBoxOk);
 }
 
 void NoteSkippedMemo(const char* name, const char* reason) {

@@ -17,7 +17,9 @@ std::uint8_t RefuseInterrupted();
 // `start`, `name` and `end`, one after another, as one message.
 std::uint8_t RefuseNamed(const char* start, const char* name, const char* end);
 
-// "Die Eingabedatei ist keine gültige dBase-Tabelle:" and the reason.
+// "Die Eingabedatei ist keine gültige dBase-Tabelle:" and the reason; for a
+// file whose first byte (in `appState.tableBuffer`) no program of the dBase
+// family writes, "Die Eingabedatei ist keine dBase-Tabelle".
 std::uint8_t RefuseInvalidTable(const char* reason);
 
 // The same for a memo field whose length is not 10; `name` is its
@@ -42,3 +44,12 @@ std::uint8_t RefuseMemoReference(const char* name, const char* reason);
 // The same reference when its text is left out and the run goes on: a line
 // in the report's remarks, and a box without an icon (a console line).
 void NoteSkippedMemo(const char* name, const char* reason);
+
+// `start`, `name` and `end` as one message in a box without an icon (a
+// console line): what the run does, not why it stops.
+void NoteNamed(const char* start, const char* name, const char* end);
+
+// A field of binary or OLE data (type B or G), which becomes a character
+// field with its old block numbers: a box without an icon (a console line).
+// `descriptor` is the field's descriptor as read.
+void NoteBinaryField(const unsigned char* descriptor);

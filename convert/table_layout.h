@@ -3,7 +3,9 @@
 // dBase-III output share this frame.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
+#include <iterator>
 
 // --- TableHeader: 32 bytes at file offset 0 ---
 const std::uint32_t kTableHeaderSize = 32;
@@ -17,6 +19,17 @@ const std::uint32_t kHeaderReservedSize = 20;
 // writer declared it. Zero in the output, unless the reader asks for it.
 const std::uint32_t kCodePageOffset = 29;
 const std::uint8_t kCodePageWindowsAnsi = 0x03;
+// The code page marks that readers of tables know (DOS, Windows and Macintosh
+// code pages); another byte there names none, and is not copied.
+inline constexpr std::uint8_t kKnownCodePageMarks[] = {
+    0x01, 0x02, 0x03, 0x04, 0x08, 0x09, 0x0A, 0x0B, 0x0D, 0x0E, 0x0F, 0x10, 0x11, 0x12, 0x13,
+    0x14, 0x15, 0x16, 0x17, 0x18, 0x19, 0x1A, 0x1B, 0x1C, 0x1D, 0x1F, 0x22, 0x23, 0x24, 0x25,
+    0x26, 0x37, 0x40, 0x4D, 0x4E, 0x4F, 0x50, 0x57, 0x58, 0x59, 0x64, 0x65, 0x66, 0x67, 0x6A,
+    0x6B, 0x78, 0x79, 0x7A, 0x7B, 0x7C, 0x7D, 0x7E, 0x96, 0x97, 0x98, 0xC8, 0xC9, 0xCA, 0xCB};
+inline bool IsKnownCodePageMark(std::uint8_t mark) {
+    return std::find(std::begin(kKnownCodePageMarks), std::end(kKnownCodePageMarks), mark) !=
+           std::end(kKnownCodePageMarks);
+}
 const std::uint32_t kFirstHeaderRead = 12;  // the bytes read before the header's length is known
 
 const std::uint8_t kVersionDbase3 = 0x03;
@@ -25,6 +38,16 @@ const std::uint8_t kVersionDbase3Memo = kVersionDbase3 | kVersionMemoBit;  // it
 // dBase level 7 has descriptors of 48 bytes: a layout of its own.
 const std::uint8_t kVersionLevel7 = 0x04;
 const std::uint8_t kVersionLevel7Memo = 0x8C;
+// The first bytes that the programs of the dBase family write (dBase, FoxBase
+// and FoxPro, Clipper, Visual Objects). Any version byte of a valid table is
+// accepted; this only tells a damaged table from a file that is none.
+inline constexpr std::uint8_t kFamilyVersions[] = {0x02, 0x03, 0x04, 0x05, 0x07, 0x30, 0x31,
+                                                   0x32, 0x43, 0x63, 0x7B, 0x83, 0x87, 0x8B,
+                                                   0x8C, 0x8E, 0xCB, 0xE5, 0xF5, 0xFB};
+inline bool IsFamilyVersion(std::uint8_t version) {
+    return std::find(std::begin(kFamilyVersions), std::end(kFamilyVersions), version) !=
+           std::end(kFamilyVersions);
+}
 
 // --- FieldDescriptor: 32 bytes each, the first at offset 32 ---
 const std::uint32_t kDescriptorSize = 32;

@@ -8,8 +8,6 @@
 
 namespace {
 
-int questionAnswer = 0;  // 0: take the default button
-
 // The buttons of each box type (the low four bits of the style), in the order
 // the box shows them; 0 ends a row.
 const int kButtons[6][4] = {
@@ -23,12 +21,9 @@ const int kButtons[6][4] = {
 
 }  // namespace
 
-void SetConsoleAnswer(int answer) { questionAnswer = answer; }
-
 int ConsoleAnswer(std::uint32_t style) {
     std::uint32_t type = style & 0xF;
     if (type > 5) type = 0;
-    if (type == kBoxYesNo && questionAnswer != 0) return questionAnswer;
     std::uint32_t preferred = (style >> 8) & 0xF;  // MB_DEFBUTTON2 is 1
     if (preferred < 4 && kButtons[type][preferred] != 0) return kButtons[type][preferred];
     return kButtons[type][0];  // a default beyond the buttons falls back to the first

@@ -3,8 +3,7 @@
 
 #include <cstdint>
 
-// The answer for a box of `style`: for a Yes/No question the answer set by
-// SetConsoleAnswer, when one was set; otherwise the box's default button.
+// The answer for a box of `style`: the box's default button.
 int ConsoleAnswer(std::uint32_t style);
 
 // Writes `text` as one line into `out` (`size` bytes): each line break (CR LF

@@ -256,11 +256,8 @@ void RepaintWindow(WindowHandle window);
 // Console front ends
 //
 // A console has no buttons: each message box becomes one line on stderr and
-// is answered with its default button, or as SetConsoleAnswer says.
+// is answered with its default button.
 // ---------------------------------------------------------------------------
-
-// The answer given to every Yes/No question from now on (0: the default button).
-void SetConsoleAnswer(int answer);
 
 enum ConsoleStream { kConsoleOut, kConsoleError };
 

@@ -1,13 +1,13 @@
 #!/usr/bin/python3
-"""make_guide.py SOURCE OUTPUT HEADER... [-- QUOTED...] -- writes the user
-guide LIESMICH.txt, Windows-1252 with CR LF, from its UTF-8 source.
+"""make_guide.py SOURCE OUTPUT HEADER... -- writes the user guide
+LIESMICH.txt, Windows-1252 with CR LF, from its UTF-8 source.
 
 {NAME} in the source stands for the text of the constant or macro NAME of
 the headers, so that the guide quotes each message as the program shows it.
 A line "{NAME}... | advice" is one message: its text in quotes, then the
 advice, indented and wrapped. Every message of the HEADERs (a constant whose
 name ends in Text or Question) must be in the guide: a new message is one
-more such line. The QUOTED headers are only quoted from."""
+more such line. No line of the guide is longer than 78 characters."""
 import re
 import sys
 import textwrap
@@ -35,21 +35,24 @@ def read_texts(headers):
     return texts, constants
 
 
+WIDTH = 78
+
+
 def message_lines(message, advice):
     lines = [line for line in re.split(r"\r?\n", message)]
     while len(lines) > 1 and lines[-1] == "":
         lines.pop()
-    quoted = ["  „" + lines[0]] + ["   " + line for line in lines[1:]]
-    quoted[-1] += "“"
-    return quoted + textwrap.wrap(advice, 76, initial_indent="      ", subsequent_indent="      ")
+    lines[0] = "„" + lines[0]
+    lines[-1] += "“"
+    quoted = [wrapped for number, line in enumerate(lines)
+              for wrapped in textwrap.wrap(line, WIDTH - 2, initial_indent="   " if number else "  ",
+                                           subsequent_indent="   ", break_on_hyphens=False)]
+    return quoted + textwrap.wrap(advice, WIDTH - 2, initial_indent="      ", subsequent_indent="      ")
 
 
 def main():
     source, output, *headers = sys.argv[1:]
-    quoted = headers[headers.index("--") + 1:] if "--" in headers else []
-    headers = headers[:len(headers) - len(quoted) - bool(quoted)]
-    texts = read_texts(headers + quoted)[0]
-    constants = read_texts(headers)[1]
+    texts, constants = read_texts(headers)
     text = open(source, encoding="utf-8").read()
     missing = [name for name in constants
                if re.search(r"(Text|Question)$", name) and "{%s}" % name not in text]
@@ -70,6 +73,9 @@ def main():
         else:
             lines += expand(line).split("\n")
             after_message = False
+    long = [line for line in lines if len(line.rstrip()) > WIDTH]
+    if long:
+        sys.exit("%s: %d lines longer than %d characters, the first: %s" % (source, len(long), WIDTH, long[0]))
     with open(output, "wb") as out:
         out.write("".join(line.rstrip() + "\r\n" for line in lines).encode("cp1252"))
 

@@ -72,6 +72,8 @@ struct AppState {
     std::uint8_t skipDamagedMemos = 0;    // 1: a memo text that cannot be followed is left out
     std::uint8_t codepageMark = 0;        // 1: header byte 29 names the code page of the output's text
     std::uint8_t numericF = 0;            // 1: an F field becomes an N field
+    int memoAnswer = 0;                   // the memo question answered beforehand (kAnswerYes, kAnswerNo); 0: ask
+    std::uint8_t noteBinaryFields = 0;    // 1: each field of binary or OLE data is noted (a console line)
     char inputPath[kPathSize] = "";       // the input table; empty: none chosen
     char inputMemoPath[kPathSize] = "";   // its memo file, derived
     char outputPath[kPathSize] = "";      // the output table; empty: none chosen

@@ -106,7 +106,9 @@ TEST(Conversion, RunsThatCannotStartNameTheirCause) {
     } cases[] = {
         {"", "neu.dbf", " es wurde keine Eingabedatei angegeben"},
         {"kunden.dbf", "", " es wurde keine Ausgabedatei angegeben"},
-        {"kunden.dbf", "KUNDEN.dbf", "Eingabe- und Ausgabedatei dürfen nicht gleich sein"},
+        // Names that differ only in case are one file only where names are compared so.
+        {"kunden.dbf", FileNamesCaseSensitive() ? "kunden.dbf" : "KUNDEN.dbf",
+         "Eingabe- und Ausgabedatei dürfen nicht gleich sein"},
         {"kunden.dbf", "ordner/../kunden.dbf", "Eingabe- und Ausgabedatei dürfen nicht gleich sein"},
         {"kunden.dbf", "kunden.dbt", "Die Ausgabedatei und die Memodatei der Eingabedatei" + same},
         {"kunden.dbf", "neu.dbt", "Die Ausgabedatei und die Memodatei der Ausgabedatei" + same},
@@ -114,7 +116,9 @@ TEST(Conversion, RunsThatCannotStartNameTheirCause) {
         {"kunden.dbf", "kunden.dbx",
          "Die Memodatei der Eingabedatei und die Memodatei der Ausgabedatei" + same},
         {"kunden.dbf", "ordner.dbf", "Die Memodatei der Ausgabedatei ist keine gewöhnliche Datei"},
-        {"fehlt.dbf", "neu.dbf", "Die Eingabedatei kann nicht geöffnet werden"},
+        {"fehlt.dbf", "neu.dbf", "Die Eingabedatei wurde nicht gefunden: fehlt.dbf"},
+        {"kunden.dbf", std::string("fehlt") + PathSeparator() + "neu.dbf",
+         "Das Ausgabeverzeichnis gibt es nicht: fehlt"},
         {"ordner", "neu.dbf", "Die Eingabedatei ist keine gewöhnliche Datei"},
         {longName, "neu.dbf", "Der Pfad der Memodatei der Eingabedatei ist zu lang"},
         {"kunden.dbf", longName, "Der Pfad der Memodatei der Ausgabedatei ist zu lang"},
@@ -152,6 +156,7 @@ TEST(Conversion, DamagedHeadersAreRefusedBeforeTheReport) {
         std::string message;
     } cases[] = {
         {20, {}, invalid + "Sie ist kürzer als ihr Dateikopf."},
+        {20, {{0, "N"}}, "Die Eingabedatei ist keine dBase-Tabelle"},  // a text file, say
         {200, {}, invalid + "Sie ist kürzer als ihr Dateikopf."},
         {0, {{0, "\x8C"}}, level7},
         {0, {{0, "\x04"}}, level7},

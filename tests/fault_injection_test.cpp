@@ -105,7 +105,7 @@ TEST(FaultSweep, EachFailureNamesItsFile) {
         std::uint32_t ordinal;  // among the operations of that kind
         std::string message;
     } cases[] = {
-        {kOperationOpen, 1, "Die Eingabedatei kann nicht geöffnet werden"},
+        {kOperationOpen, 1, "Die Eingabedatei kann nicht geöffnet werden: kunden.dbf"},
         {kOperationOpen, 2, readMemo},
         // The run folder, its journal, the report, the table, the memo file.
         {kOperationFolder, 1, "Im Verzeichnis der Ausgabedatei können keine Dateien angelegt werden"},

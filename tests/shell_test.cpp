@@ -83,7 +83,7 @@ TEST(MainWindow, AChangedResolutionMovesTheWindowToTheSuggestedPlace) {
     RegisterClassA(&windowClass);
     HWND window = CreateWindowExA(0, "KelvorTest", "", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr, nullptr,
                                   GetModuleHandleA(nullptr), nullptr);
-    RECT suggested = {20, 30, 620, 480}, now;
+    RECT suggested = {20, 30, 1000, 730}, now;  // larger than the least the content needs
     SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
     GetWindowRect(window, &now);
     EXPECT_TRUE(EqualRect(&now, &suggested));

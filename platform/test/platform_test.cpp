@@ -36,7 +36,6 @@ struct TestPlatform {
 
 void ResetTestPlatform() {
     test = TestPlatform();
-    SetConsoleAnswer(0);
 }
 
 void QueueAnswer(int answer) {
