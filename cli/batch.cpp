@@ -11,6 +11,7 @@
 #include "convert/output_files.h"
 #include "convert/output_group.h"
 #include "convert/run_paths.h"
+#include "platform/interrupts.h"
 #include "support/app_state.h"
 #include "support/text_buffer.h"
 

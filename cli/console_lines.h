@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "platform/platform.h"
+#include "platform/console.h"
 
 void Say(ConsoleStream stream, const char* text);
 void SayPath(ConsoleStream stream, const char* path);

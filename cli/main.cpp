@@ -16,6 +16,7 @@
 #include "convert/messages.h"
 #include "convert/run_paths.h"
 #include "kelvor_version.h"
+#include "platform/interrupts.h"
 #include "support/app_state.h"
 
 namespace {

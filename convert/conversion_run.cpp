@@ -9,6 +9,7 @@
 #include "convert/record_copy.h"
 #include "convert/refusal.h"
 #include "convert/run_paths.h"
+#include "platform/interrupts.h"
 #include "support/app_state.h"
 #include "support/text_buffer.h"
 

@@ -12,6 +12,8 @@
 #include <cstring>
 
 #include "convert/messages.h"
+#include "platform/code_page.h"
+#include "platform/interrupts.h"
 #include "convert/refusal.h"
 #include "convert/table_layout.h"
 #include "support/app_state.h"

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "platform/platform.h"
+#include "platform/files.h"
 
 // Creates the report in the run folder (`reportTemp`) into `reportFile`, or
 // takes the report sink when there is one. Returns 1, or 0 after a message.

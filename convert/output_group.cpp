@@ -14,6 +14,7 @@
 #include "convert/distinct_files.h"
 #include "convert/messages.h"
 #include "convert/refusal.h"
+#include "platform/interrupts.h"
 #include "support/app_state.h"
 #include "support/byte_order.h"
 #include "support/decimal.h"

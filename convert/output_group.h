@@ -15,7 +15,7 @@
 
 #include <cstdint>
 
-#include "platform/platform.h"
+#include "platform/files.h"
 
 // Begins the output group of a run in the directory of the output table, or
 // joins the group a run of many holds: under the directory's lock, settles

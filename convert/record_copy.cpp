@@ -3,6 +3,8 @@
 
 #include "convert/memo_transfer.h"
 #include "convert/messages.h"
+#include "platform/code_page.h"
+#include "platform/interrupts.h"
 #include "convert/refusal.h"
 #include "convert/table_layout.h"
 #include "support/app_state.h"

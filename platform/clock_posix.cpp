@@ -1,5 +1,5 @@
 // clock_posix.cpp -- the local time of a POSIX system.
-#include "platform/platform.h"
+#include "platform/clock.h"
 
 #include <ctime>
 

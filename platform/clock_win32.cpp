@@ -1,5 +1,5 @@
 // clock_win32.cpp -- the local time of Win32.
-#include "platform/platform.h"
+#include "platform/clock.h"
 
 #include <windows.h>
 

@@ -1,7 +1,8 @@
 // console_messages.cpp -- message boxes of a console front end: one line on
 // stderr each, answered without a user.
 #include "platform/console_box.h"
-#include "platform/platform.h"
+#include "platform/console.h"
+#include "platform/window.h"
 
 int ShowMessageBox(WindowHandle, const char* text, const char*, std::uint32_t style) {
     int answer = ConsoleAnswer(style);

@@ -5,7 +5,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "platform/platform.h"
+#include "platform/console.h"
+#include "platform/interrupts.h"
 
 namespace {
 

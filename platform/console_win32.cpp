@@ -4,7 +4,8 @@
 
 #include <cstdio>
 
-#include "platform/platform.h"
+#include "platform/console.h"
+#include "platform/interrupts.h"
 
 namespace {
 

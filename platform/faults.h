@@ -18,7 +18,8 @@ enum FileOperation {
     kOperationTruncate,
     kOperationFlush,
     kOperationLink,
-    kOperationFolder,  // a folder made
+    kOperationFolder,      // a folder made
+    kOperationSystemCopy,  // failing, a copy goes through the buffer instead
 };
 
 bool FaultInjected(FileOperation operation);

@@ -5,7 +5,7 @@
 // system calls per piece; the slots gather them in fixed buffers instead. A
 // slot is either reading (its buffer holds file bytes from `bufferStart` on)
 // or writing (its buffer holds bytes still to be written at `bufferStart`).
-#include "platform/platform.h"
+#include "platform/files.h"
 
 #include <cstring>
 
@@ -58,6 +58,13 @@ void StartFlushUpTo(FileSlot* slot, std::uint64_t end) {
     slot->flushedUpTo = end;
 }
 
+// The buffer holds nothing, and the file position is `position`.
+void EmptyBufferAt(FileSlot* slot, std::uint64_t position) {
+    slot->bufferStart = position;
+    slot->bufferLength = 0;
+    slot->cursor = 0;
+}
+
 bool MoveSystemPosition(FileSlot* slot, std::uint64_t position) {
     if (slot->osPosition == position) return true;
     if (!OsSeek(slot->os, position)) {
@@ -76,9 +83,7 @@ bool Flush(FileSlot* slot) {
         MoveSystemPosition(slot, slot->bufferStart) && OsWrite(slot->os, slot->buffer, slot->bufferLength);
     if (ok) StartFlushUpTo(slot, slot->bufferStart + slot->bufferLength);
     slot->osPosition = ok ? slot->osPosition + slot->bufferLength : kPositionUnknown;
-    slot->bufferStart += slot->bufferLength;
-    slot->bufferLength = 0;
-    slot->cursor = 0;
+    EmptyBufferAt(slot, slot->bufferStart + slot->bufferLength);
     return ok ? true : Fail(slot);
 }
 
@@ -91,9 +96,8 @@ bool StartReading(FileSlot* slot) {
 
 void StartWriting(FileSlot* slot) {
     if (slot->writing) return;
-    slot->bufferStart += slot->cursor;  // read-ahead bytes behind the position are dropped
-    slot->bufferLength = 0;
-    slot->cursor = 0;
+    // Read-ahead bytes behind the position are dropped.
+    EmptyBufferAt(slot, slot->bufferStart + slot->cursor);
     slot->writing = true;
 }
 
@@ -106,9 +110,7 @@ FileHandle Claim(OsFile os, const OsStamp& opened = OsStamp()) {
         slot->failed = false;
         slot->writing = false;
         slot->os = os;
-        slot->bufferStart = 0;
-        slot->bufferLength = 0;
-        slot->cursor = 0;
+        EmptyBufferAt(slot, 0);
         slot->osPosition = 0;
         slot->readAhead = kFirstReadAhead;
         slot->opened = opened;
@@ -196,15 +198,12 @@ bool FileRead(FileHandle file, void* buffer, std::uint32_t count, std::uint32_t*
         slot->osPosition = position + got;
         if (got == 0) break;  // end of file
         if (direct) {
-            slot->bufferStart = position + got;
-            slot->bufferLength = 0;
-            slot->cursor = 0;
+            EmptyBufferAt(slot, position + got);
             out += got;
             remaining -= got;
         } else {
-            slot->bufferStart = position;
+            EmptyBufferAt(slot, position);
             slot->bufferLength = got;
-            slot->cursor = 0;
             // Never more than the buffer holds, whatever its size.
             slot->readAhead = slot->readAhead < kSlotBufferSize / 2 ? 2 * slot->readAhead : kSlotBufferSize;
         }
@@ -238,6 +237,52 @@ bool FileWrite(FileHandle file, const void* data, std::uint32_t count, std::uint
     return true;
 }
 
+namespace {
+
+// Copies from `*from` to `*to` (both positions in the files) inside the
+// system, until `*done` reaches `count` or `from` ends. False when the system
+// has no such copy here: then nothing more was copied.
+bool CopyInSystem(FileSlot* in, FileSlot* out, std::uint64_t* from, std::uint64_t* to, std::uint64_t count,
+                  std::uint64_t* done) {
+    if (FaultInjected(kOperationSystemCopy)) return false;
+    while (*done < count) {
+        std::uint64_t copied = 0;
+        if (!OsCopy(in->os, *from, out->os, *to, count - *done, &copied)) return false;
+        if (copied == 0) break;
+        StartFlushUpTo(out, *to + copied);
+        *from += copied;
+        *to += copied;
+        *done += copied;
+    }
+    return true;
+}
+
+// The same the ordinary way: read into the empty write buffer, write it.
+CopyOutcome CopyThroughBuffer(FileSlot* in, FileSlot* out, std::uint64_t* from, std::uint64_t* to,
+                              std::uint64_t count, std::uint64_t* done) {
+    while (*done < count) {
+        std::uint64_t rest = count - *done;
+        std::uint32_t want = rest < kSlotBufferSize ? static_cast<std::uint32_t>(rest) : kSlotBufferSize;
+        std::uint32_t got = 0;
+        if (!MoveSystemPosition(in, *from) || !OsRead(in->os, out->buffer, want, &got)) {
+            in->osPosition = kPositionUnknown;
+            Fail(in);
+            return kCopyReadFailed;
+        }
+        in->osPosition = *from + got;
+        if (got == 0) break;
+        EmptyBufferAt(out, *to);
+        out->bufferLength = got;
+        if (!Flush(out)) return kCopyWriteFailed;
+        *from += got;
+        *to += got;
+        *done += got;
+    }
+    return kCopyDone;
+}
+
+}  // namespace
+
 CopyOutcome FileCopy(FileHandle from, FileHandle to, std::uint64_t count, std::uint64_t* done) {
     *done = 0;
     FileSlot* in = SlotOf(from);
@@ -264,42 +309,14 @@ CopyOutcome FileCopy(FileHandle from, FileHandle to, std::uint64_t count, std::u
     *done = first;
     std::uint64_t inPosition = in->bufferStart + in->cursor;
     std::uint64_t outPosition = out->bufferStart;
-    bool unsupported = false;
-    while (*done < count && !unsupported) {
-        std::uint64_t copied = 0;
-        unsupported = !OsCopy(in->os, inPosition, out->os, outPosition, count - *done, &copied);
-        if (copied == 0) break;
-        StartFlushUpTo(out, outPosition + copied);
-        inPosition += copied;
-        outPosition += copied;
-        *done += copied;
+    CopyOutcome outcome = kCopyDone;
+    if (!CopyInSystem(in, out, &inPosition, &outPosition, count, done)) {
+        outcome = CopyThroughBuffer(in, out, &inPosition, &outPosition, count, done);
     }
-    // Without the system's copy: read into the empty write buffer, write it.
-    while (*done < count && unsupported) {
-        std::uint64_t rest = count - *done;
-        std::uint32_t want = rest < kSlotBufferSize ? static_cast<std::uint32_t>(rest) : kSlotBufferSize;
-        std::uint32_t got = 0;
-        if (!MoveSystemPosition(in, inPosition) || !OsRead(in->os, out->buffer, want, &got)) {
-            in->osPosition = kPositionUnknown;
-            Fail(in);
-            return kCopyReadFailed;
-        }
-        in->osPosition = inPosition + got;
-        if (got == 0) break;
-        out->bufferStart = outPosition;
-        out->bufferLength = got;
-        if (!Flush(out)) return kCopyWriteFailed;
-        inPosition += got;
-        outPosition += got;
-        *done += got;
-    }
+    if (outcome != kCopyDone) return outcome;
     // Both buffers start afresh behind what was copied.
-    in->bufferStart = inPosition;
-    in->bufferLength = 0;
-    in->cursor = 0;
-    out->bufferStart = outPosition;
-    out->bufferLength = 0;
-    out->cursor = 0;
+    EmptyBufferAt(in, inPosition);
+    EmptyBufferAt(out, outPosition);
     return kCopyDone;
 }
 
@@ -318,9 +335,7 @@ bool FileSeek(FileHandle file, std::uint64_t offset) {
         return true;
     }
     if (offset != bufferEnd) slot->readAhead = kFirstReadAhead;
-    slot->bufferStart = offset;
-    slot->bufferLength = 0;
-    slot->cursor = 0;
+    EmptyBufferAt(slot, offset);
     return true;
 }
 
@@ -329,9 +344,7 @@ bool FileTruncate(FileHandle file, std::uint64_t size) {
     if (slot == nullptr) return false;
     if (FaultInjected(kOperationTruncate) || !Flush(slot)) return Fail(slot);
     // Read-ahead bytes behind the new end would be stale.
-    slot->bufferStart += slot->cursor;
-    slot->bufferLength = 0;
-    slot->cursor = 0;
+    EmptyBufferAt(slot, slot->bufferStart + slot->cursor);
     slot->osPosition = kPositionUnknown;
     return OsTruncate(slot->os, size) ? true : Fail(slot);
 }

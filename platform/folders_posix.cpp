@@ -8,7 +8,7 @@
 
 #include <cstring>
 
-#include "platform/platform.h"
+#include "platform/files.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // The table gives every byte below 0x80 itself, and most text is such bytes:
 // they are passed over eight at a time, and only words that hold a byte from
 // 0x80 on go through the table.
-#include "platform/platform.h"
+#include "platform/code_page.h"
 
 #include <cstring>
 

@@ -1,5 +1,5 @@
 // oem_win32.cpp -- OEM-to-ANSI conversion by the system, for its own OEM code page.
-#include "platform/platform.h"
+#include "platform/code_page.h"
 
 #include <windows.h>
 

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "platform/platform.h"
+#include "platform/files.h"
 
 // A file of the operating system: a Win32 HANDLE or a POSIX descriptor.
 typedef std::intptr_t OsFile;

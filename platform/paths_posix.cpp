@@ -1,6 +1,6 @@
 // paths_posix.cpp -- path texts on a POSIX system: '/' separates, names are
 // case sensitive.
-#include "platform/platform.h"
+#include "platform/files.h"
 
 #include <dirent.h>
 #include <fcntl.h>

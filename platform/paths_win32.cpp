@@ -1,6 +1,6 @@
 // paths_win32.cpp -- path texts on Win32: '\' separates, names are compared
 // without regard to case.
-#include "platform/platform.h"
+#include "platform/files.h"
 
 #include <windows.h>
 

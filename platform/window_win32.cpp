@@ -1,7 +1,7 @@
 // window_win32.cpp -- message boxes and repaints of the window program.
 #include <windows.h>
 
-#include "platform/platform.h"
+#include "platform/window.h"
 
 static_assert(kBoxOk == MB_OK && kBoxYesNo == MB_YESNO && kBoxIconHand == MB_ICONHAND &&
                   kBoxAbortRetryIgnore == MB_ABORTRETRYIGNORE && kBoxDefaultButton2 == MB_DEFBUTTON2,
@@ -15,8 +15,3 @@ int ShowMessageBox(WindowHandle owner, const char* text, const char* caption, st
 }
 
 void RepaintWindow(WindowHandle window) { InvalidateRect(static_cast<HWND>(window), nullptr, TRUE); }
-
-// The window program is ended by its own commands, never interrupted.
-void WatchInterrupts() {}
-
-bool InterruptRequested() { return false; }

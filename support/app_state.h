@@ -10,7 +10,8 @@
 
 #include <cstdint>
 
-#include "platform/platform.h"
+#include "platform/files.h"
+#include "platform/window.h"
 
 const std::uint32_t kPathSize = 256;           // a path of up to 255 characters and its NUL
 const std::uint32_t kWorkPathSize = 296;       // a file in a run folder beside the outputs

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "platform/platform.h"
+#include "platform/files.h"
 
 // Copies `count` bytes of `src` to `dest` (`count` 0: the whole NUL-terminated
 // source, without its NUL). Only with `terminate` 1 a NUL follows the copy.

@@ -1,7 +1,7 @@
 // time_stamp.cpp -- the date and time texts of the structure report's title line.
 #include "support/time_stamp.h"
 
-#include "platform/platform.h"
+#include "platform/clock.h"
 #include "support/decimal.h"
 
 namespace {

@@ -6,6 +6,7 @@
 #include <random>
 #include <string>
 
+#include "platform/files.h"
 #include "platform/test/platform_test.h"
 #include "test_files.h"
 
@@ -19,10 +20,15 @@ std::string Pattern(std::size_t length, unsigned seed) {
 }
 
 // Random reads, writes, jumps, cuts and copies from a second file, over a few
-// buffers' length, checked against the same operations on a string.
-TEST(Files, RandomOperationsMatchAModel) {
+// buffers' length, checked against the same operations on a string; the
+// copies once by the system and once through the buffer, as where the system
+// has no copy between files.
+class FilesBothCopies : public testing::TestWithParam<std::uint32_t> {};
+
+TEST_P(FilesBothCopies, RandomOperationsMatchAModel) {
     TempFolder folder;
     ResetTestPlatform();
+    InjectFaultAt(0, 0, GetParam());
     std::string model = Pattern(600 * 1024, 1);
     const std::string source = Pattern(400 * 1024, 2);
     WriteBytes("quelle.bin", source);
@@ -76,6 +82,8 @@ TEST(Files, RandomOperationsMatchAModel) {
     ASSERT_TRUE(FileClose(file) && FileClose(from));
     EXPECT_TRUE(ReadBytes("modell.bin") == model);
 }
+
+INSTANTIATE_TEST_SUITE_P(Copies, FilesBothCopies, testing::Values(0u, OperationBit(kOperationSystemCopy)));
 
 // What whole conversions do not meet: a name that must be claimed new, and a
 // write failure that surfaces only when the buffer is written at the close.

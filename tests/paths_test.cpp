@@ -5,7 +5,7 @@
 #include <string>
 
 #include "convert/run_paths.h"
-#include "platform/platform.h"
+#include "platform/files.h"
 
 namespace {
 

@@ -4,6 +4,8 @@
 #include <cstring>
 
 #include "platform/console_box.h"
+#include "platform/interrupts.h"
+#include "platform/window.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "platform/faults.h"
-#include "platform/platform.h"
+#include "platform/clock.h"
 
 // What the conversion asked of a box; the robot sees the rest in the real
 // window program.

@@ -1,9 +1,7 @@
-// platform.h -- the one door from the portable code to the operating system.
-//
-// The conversion and the support routines reach files, message boxes, the
-// OEM-to-ANSI code-page conversion and the clock only through these
-// declarations. Each build links one implementation of each group: Win32,
-// POSIX, or the test implementation in platform/test/.
+// files.h -- files, folders and path texts, as the portable code reaches
+// them: buffered file slots, the folders of a run's own and their lock, path
+// texts and folder listings. One implementation per platform, in the library
+// kelvor_platform_files; the tests make its operations fail through faults.h.
 #pragma once
 
 #include <cstdint>
@@ -222,93 +220,3 @@ Listing ListingOpen(const char* path);
 bool ListingNext(Listing listing, char* name, std::uint32_t size, bool* folder);
 
 void ListingClose(Listing listing);
-
-// ---------------------------------------------------------------------------
-// Message boxes
-//
-// The styles and answers have the numbers of the Win32 message box.
-// ---------------------------------------------------------------------------
-
-typedef void* WindowHandle;
-
-const std::uint32_t kBoxOk = 0x0000;                // MB_OK
-const std::uint32_t kBoxAbortRetryIgnore = 0x0002;  // MB_ABORTRETRYIGNORE
-const std::uint32_t kBoxYesNo = 0x0004;             // MB_YESNO
-const std::uint32_t kBoxIconHand = 0x0010;          // MB_ICONHAND
-const std::uint32_t kBoxDefaultButton2 = 0x0100;    // MB_DEFBUTTON2
-
-const int kAnswerOk = 1;      // IDOK
-const int kAnswerAbort = 3;   // IDABORT
-const int kAnswerRetry = 4;   // IDRETRY
-const int kAnswerIgnore = 5;  // IDIGNORE
-const int kAnswerYes = 6;     // IDYES
-const int kAnswerNo = 7;      // IDNO
-
-// Shows a message box and waits for the answer. `owner` may be null, and so
-// may `caption` (the platform's default title). Returns the button pressed.
-int ShowMessageBox(WindowHandle owner, const char* text, const char* caption, std::uint32_t style);
-
-// Asks for the whole client area of `window` to be erased and painted again.
-// Console front ends have no window and do nothing.
-void RepaintWindow(WindowHandle window);
-
-// ---------------------------------------------------------------------------
-// Console front ends
-//
-// A console has no buttons: each message box becomes one line on stderr and
-// is answered with its default button.
-// ---------------------------------------------------------------------------
-
-enum ConsoleStream { kConsoleOut, kConsoleError };
-
-// Writes a text of the system, Windows-1252, as the terminal reads it: UTF-8
-// on POSIX, the console's code page on Win32. "\n" ends a line.
-void WriteConsoleText(ConsoleStream stream, const char* text);
-
-// Writes a path as the platform spells paths: the bytes as they are on POSIX,
-// from the ANSI code page on Win32.
-void WriteConsolePath(ConsoleStream stream, const char* path);
-
-// ---------------------------------------------------------------------------
-// Interruption
-//
-// A console front end asks for an interrupt (Ctrl+C; SIGINT, SIGTERM and
-// SIGHUP on POSIX; Ctrl+Break and closing the console on Win32) to be noted
-// instead of ending the process at once, so that a conversion can stop
-// between two records and remove its temporary files. On POSIX a write
-// beyond the file-size limit (ulimit -f) then fails like that on a full disk
-// instead of ending the process. The window program never asks; for it no
-// interrupt is ever noted.
-// ---------------------------------------------------------------------------
-
-void WatchInterrupts();
-
-// True once an interrupt has been noted.
-bool InterruptRequested();
-
-// ---------------------------------------------------------------------------
-// OEM-to-ANSI code-page conversion, in place
-// ---------------------------------------------------------------------------
-
-// Converts exactly `count` bytes; a zero byte among them is converted like
-// any other (OemToCharBuffA).
-void OemToAnsiCounted(char* text, std::uint32_t count);
-
-// Converts the bytes up to the first zero byte (OemToCharA).
-void OemToAnsiTerminated(char* text);
-
-// ---------------------------------------------------------------------------
-// Clock
-// ---------------------------------------------------------------------------
-
-struct LocalTime {
-    std::uint16_t year;    // four digits, e.g. 2026
-    std::uint16_t month;   // 1 to 12
-    std::uint16_t day;     // 1 to 31
-    std::uint16_t hour;    // 0 to 23
-    std::uint16_t minute;  // 0 to 59
-    std::uint16_t second;  // 0 to 59
-};
-
-// Reads the local calendar time once.
-void ReadLocalTime(LocalTime* now);
