@@ -8,7 +8,6 @@
 #include "cli/table_list.h"
 #include "convert/conversion_run.h"
 #include "convert/messages.h"
-#include "convert/output_files.h"
 #include "convert/output_group.h"
 #include "convert/run_paths.h"
 #include "platform/interrupts.h"
@@ -146,7 +145,7 @@ int ConvertTables(const char* outputFolder, const RunOptions& options) {
         SayTableDone(tableList.paths[index], converted);
     }
     if (interrupted && !interruptTold) SayRefusal(kInterruptedText, "");
-    reportWhole = CloseOutput(&gathered) && reportWhole;
+    reportWhole = CloseGroupFile(&gathered) && reportWhole;
     if (!PlaceTables(tally, reportWhole, reportPath)) {
         tally.refused += tally.converted;  // none of them stands
         tally.converted = 0;

@@ -6,12 +6,13 @@
 #include "convert/memo_transfer.h"
 #include "convert/messages.h"
 #include "convert/output_files.h"
+#include "convert/output_group.h"
 #include "convert/record_copy.h"
 #include "convert/refusal.h"
 #include "convert/run_paths.h"
+#include "convert/structure_report.h"
 #include "platform/interrupts.h"
 #include "support/app_state.h"
-#include "support/text_buffer.h"
 
 namespace {
 
@@ -45,15 +46,13 @@ std::uint8_t WriteOutputs() {
     }
     bool tableRead = FileCloseAndForget(&appState.inputTable);
     bool memoRead = FileCloseAndForget(&appState.inputMemo);
-    bool tableWritten = CloseOutput(&appState.outputTable);
-    bool memoWritten = CloseOutput(&appState.outputMemo);
+    bool tableWritten = CloseGroupFile(&appState.outputTable);
+    bool memoWritten = CloseGroupFile(&appState.outputMemo);
     if (!tableRead) return Refuse(kInputReadFailedText);
     if (!memoRead) return Refuse(kMemoReadFailedText);
     if (!tableWritten) return Refuse(kOutputWriteFailedText);
     if (!memoWritten) return Refuse(kOutputMemoWriteFailedText);
-    if (appState.memoTextsSkipped > 0) WriteLine(appState.reportFile, nullptr);  // ends the remarks
-    if (!CloseReport()) return Refuse(kReportWriteFailedText);
-    return 1;
+    return FinishReport();
 }
 
 }  // namespace

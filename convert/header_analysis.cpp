@@ -4,7 +4,6 @@
 
 #include "convert/memo_transfer.h"
 #include "convert/messages.h"
-#include "convert/output_files.h"
 #include "convert/output_group.h"
 #include "convert/refusal.h"
 #include "convert/structure_report.h"

@@ -1,20 +1,14 @@
-// output_files.cpp -- the outputs of one run in the run folder.
+// output_files.cpp -- the output table and memo file of one run in the run folder.
 #include "convert/output_files.h"
 
 #include "convert/memo_transfer.h"
 #include "convert/messages.h"
 #include "convert/output_group.h"
 #include "convert/refusal.h"
+#include "convert/structure_report.h"
 #include "support/app_state.h"
 
 namespace {
-
-// Removes the file `path` of the run folder, if any, and empties `path`.
-void RemoveFile(char* path) {
-    if (path[0] == '\0') return;
-    FileRemove(path);
-    path[0] = '\0';
-}
 
 bool ListOutputs(bool memo) {
     return AddToGroup(appState.outputTableTemp, appState.outputPath) &&
@@ -23,32 +17,6 @@ bool ListOutputs(bool memo) {
 }
 
 }  // namespace
-
-std::uint8_t BeginReport() {
-    if (appState.reportSink != kNoFile) {
-        appState.reportFile = appState.reportSink;
-        return 1;
-    }
-    appState.reportFile = CreateGroupFile(appState.reportTemp);
-    if (appState.reportFile == kNoFile) return Refuse(kReportCreateFailedText);
-    return 1;
-}
-
-bool CloseReport() {
-    if (appState.reportFile == appState.reportSink) {
-        appState.reportFile = kNoFile;  // its owner closes it and learns of failed writes then
-        return true;
-    }
-    if (CloseOutput(&appState.reportFile)) return true;
-    RemoveFile(appState.reportTemp);
-    return false;
-}
-
-bool CloseOutput(FileHandle* file) {
-    if (*file == kNoFile) return true;
-    bool flushed = FileFlush(*file);
-    return FileCloseAndForget(file) && flushed;
-}
 
 std::uint8_t CreateOutputFiles() {
     appState.outputTable = CreateGroupFile(appState.outputTableTemp);
@@ -71,9 +39,9 @@ std::uint8_t PlaceOutputs(std::uint8_t carriedOut) {
         // stopped it; one already closed says nothing of the stop and goes.
         FileCloseAndForget(&appState.outputTable);
         FileCloseAndForget(&appState.outputMemo);
-        RemoveFile(appState.outputTableTemp);
-        RemoveFile(appState.outputMemoTemp);
-        bool told = appState.reportFile != kNoFile && appState.reportFile != appState.reportSink;
+        RemoveGroupFile(appState.outputTableTemp);
+        RemoveGroupFile(appState.outputMemoTemp);
+        bool told = ReportInRunFolder();
         if (CloseReport() && told && appState.stoppedByInterrupt != 1 && !held &&
             AddToGroup(appState.reportTemp, appState.reportPath)) {
             CommitOutputGroup(false);  // should it fail, the old report stays

@@ -1,22 +1,8 @@
-// output_files.h -- the output table, memo file and report of a run, written
-// into its run folder and put in place together (convert/output_group.h).
+// output_files.h -- the output table and memo file of a run, written into its
+// run folder and put in place together with the report (convert/output_group.h).
 #pragma once
 
 #include <cstdint>
-
-#include "platform/files.h"
-
-// Creates the report in the run folder (`reportTemp`) into `reportFile`, or
-// takes the report sink when there is one. Returns 1, or 0 after a message.
-std::uint8_t BeginReport();
-
-// Puts the report on the disk and closes it, if it is open; a report sink is
-// only let go. A report that lost a line is removed. Returns false then.
-bool CloseReport();
-
-// Puts an output table or memo file on the disk and closes it. Returns false
-// when a byte was lost.
-bool CloseOutput(FileHandle* file);
 
 // Creates the output table and, with an open input memo file, the output memo
 // file with its block 0, in the run folder. Returns 1, or 0 after a message.

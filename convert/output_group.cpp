@@ -372,6 +372,18 @@ FileHandle CreateGroupFile(char* path) {
     return file;
 }
 
+bool CloseGroupFile(FileHandle* file) {
+    if (*file == kNoFile) return true;
+    bool flushed = FileFlush(*file);
+    return FileCloseAndForget(file) && flushed;
+}
+
+void RemoveGroupFile(char* path) {
+    if (path[0] == '\0') return;
+    FileRemove(path);
+    path[0] = '\0';
+}
+
 bool AddToGroup(const char* path, const char* finalPath) {
     const char* name = finalPath + FileNameStart(finalPath);
     const char* number = path + std::strlen(appState.group.folder);

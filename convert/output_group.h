@@ -33,6 +33,13 @@ std::uint8_t HoldOutputGroup(const char* beside);
 // (kWorkPathSize bytes). Returns kNoFile, with `path` empty, when it cannot.
 FileHandle CreateGroupFile(char* path);
 
+// Puts a file of the run folder on the disk and closes it, if it is open.
+// False when a byte was lost.
+bool CloseGroupFile(FileHandle* file);
+
+// Removes the file `path` of the run folder, if any, and empties `path`.
+void RemoveGroupFile(char* path);
+
 // Lists the closed file `path` of the run folder, whose bytes are on the
 // disk, as the one to replace `finalPath` (a file of the output directory).
 // False when it cannot be listed.

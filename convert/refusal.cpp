@@ -40,7 +40,7 @@ std::uint32_t AppendMemoPlace(std::uint32_t length, const char* name) {
 }  // namespace
 
 std::uint8_t Refuse(const char* text) {
-    if (appState.reportFile != kNoFile) WriteRefusalRemark(text);
+    WriteRefusalRemark(text);
     ShowMessageBox(appState.mainWindow, text, nullptr, kBoxOk | kBoxIconHand);
     return 0;
 }
@@ -101,6 +101,6 @@ void NoteSkippedMemo(const char* name, const char* reason) {
     // is the same text without them.
     std::uint32_t length = Append(0, kRemarkIndent);
     Append(Append(AppendMemoPlace(length, name), kMemoSkippedText), reason);
-    WriteLine(appState.reportFile, appState.messageText);
+    WriteSkippedMemoRemark(appState.messageText);
     ShowMessageBox(appState.mainWindow, appState.messageText + length, nullptr, kBoxOk);
 }

@@ -5,6 +5,8 @@
 #include <cstring>
 
 #include "convert/messages.h"
+#include "convert/output_group.h"
+#include "convert/refusal.h"
 #include "convert/table_layout.h"
 #include "support/app_state.h"
 #include "support/decimal.h"
@@ -33,6 +35,35 @@ void WritePathLine(const char* label, const char* path) {
 }
 
 }  // namespace
+
+std::uint8_t BeginReport() {
+    if (appState.reportSink != kNoFile) {
+        appState.reportFile = appState.reportSink;
+        return 1;
+    }
+    appState.reportFile = CreateGroupFile(appState.reportTemp);
+    if (appState.reportFile == kNoFile) return Refuse(kReportCreateFailedText);
+    return 1;
+}
+
+bool ReportInRunFolder() {
+    return appState.reportFile != kNoFile && appState.reportFile != appState.reportSink;
+}
+
+bool CloseReport() {
+    if (appState.reportFile == appState.reportSink) {
+        appState.reportFile = kNoFile;  // its owner closes it and learns of failed writes then
+        return true;
+    }
+    if (CloseGroupFile(&appState.reportFile)) return true;
+    RemoveGroupFile(appState.reportTemp);
+    return false;
+}
+
+std::uint8_t FinishReport() {
+    if (appState.memoTextsSkipped > 0) WriteLine(appState.reportFile, nullptr);  // ends the remarks
+    return CloseReport() ? 1 : Refuse(kReportWriteFailedText);
+}
 
 void WriteReportOpening() {
     char* title = appState.report.titleLine;
@@ -79,7 +110,10 @@ void WriteMemoIgnoredRemark() {
     WriteLine(appState.reportFile, nullptr);
 }
 
+void WriteSkippedMemoRemark(const char* line) { WriteLine(appState.reportFile, line); }
+
 void WriteRefusalRemark(const char* message) {
+    if (appState.reportFile == kNoFile) return;  // the run stopped before its report was begun
     char* line = appState.report.remarkLine;
     std::uint32_t length = sizeof kRemarkIndent - 1;
     CopyText(line, kRemarkIndent, length, 0);
