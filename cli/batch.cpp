@@ -91,7 +91,7 @@ void SaySummary(const Tally& tally) {
 bool PlaceTables(const Tally& tally, bool reportWhole, const char* reportPath) {
     bool placed = false;
     if (tally.converted > 0 && !reportWhole) {
-        SayRefusal(kBatchReportFailedText, "");
+        SayRefusal(kBatchReportFailedText);
     } else if (tally.converted > 0) {
         placed = AddToGroup(gatheredReport, reportPath) && CommitOutputGroup(true) == 1;
     }
@@ -105,19 +105,18 @@ int ConvertTables(const char* outputFolder, const RunOptions& options) {
     // Full paths, as a single run writes them into its report.
     char folder[kPathSize];
     char reportPath[kPathSize];
-    if (!FullPath(outputFolder, folder, kPathSize - 1)) return Refused(kOutputPathTooLongText, outputFolder);
+    if (!FullPath(outputFolder, folder, kPathSize - 1))
+        return SayRefusal(kOutputPathTooLongText, outputFolder);
     std::size_t length = std::strlen(folder);
     if (length > 0 && !IsPathSeparator(folder[length - 1])) folder[length++] = PathSeparator();
     folder[length] = '\0';
-    if (DeriveReportPathOf(folder, reportPath) == 0) return Refused(kReportPathTooLongText);
+    if (DeriveReportPathOf(folder, reportPath) == 0) return SayRefusal(kReportPathTooLongText);
     PrepareRun(options);
-    if (HoldOutputGroup(reportPath) == 0) {
-        return appState.stoppedByInterrupt == 1 ? kExitInterrupted : kExitRefused;
-    }
+    if (HoldOutputGroup(reportPath) == 0) return StoppedRunStatus();
     gathered = CreateGroupFile(gatheredReport);
     if (gathered == kNoFile) {
         DiscardOutputGroup();
-        return Refused(kBatchReportFailedText);
+        return SayRefusal(kBatchReportFailedText);
     }
 
     Tally tally;
@@ -144,7 +143,7 @@ int ConvertTables(const char* outputFolder, const RunOptions& options) {
         }
         SayTableDone(tableList.paths[index], converted);
     }
-    if (interrupted && !interruptTold) SayRefusal(kInterruptedText, "");
+    if (interrupted && !interruptTold) SayRefusal(kInterruptedText);
     reportWhole = CloseGroupFile(&gathered) && reportWhole;
     if (!PlaceTables(tally, reportWhole, reportPath)) {
         tally.refused += tally.converted;  // none of them stands

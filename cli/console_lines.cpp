@@ -15,14 +15,10 @@ void SayNumber(ConsoleStream stream, std::uint32_t value) {
     WriteConsoleText(stream, digits);
 }
 
-void SayRefusal(const char* text, const char* path) {
+int SayRefusal(const char* text, const char* path) {
     Say(kConsoleError, text);
     SayPath(kConsoleError, path);
     Say(kConsoleError, "\n");
-}
-
-int Refused(const char* text, const char* path) {
-    SayRefusal(text, path);
     return kExitRefused;
 }
 

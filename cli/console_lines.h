@@ -9,11 +9,10 @@
 void Say(ConsoleStream stream, const char* text);
 void SayPath(ConsoleStream stream, const char* path);
 void SayNumber(ConsoleStream stream, std::uint32_t value);
-// A message on stderr that names a path, and its line end.
-void SayRefusal(const char* text, const char* path);
-
-// SayRefusal, for a run that stops there: returns its exit status, 1.
-int Refused(const char* text, const char* path = "");
+// A refusal: the message and the path it names on stderr, and a line end.
+// Returns the exit status of a refused run, 1; a run of many tables that
+// goes on after it ignores that.
+int SayRefusal(const char* text, const char* path = "");
 
 // A wrong call: "kelvor-convert: " with the problem and a path on stderr,
 // and a line that points at the help. Returns its exit status, 2.

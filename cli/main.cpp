@@ -33,9 +33,9 @@ void SayWritten(const char* label, const char* path) {
 int ConvertOneTable(const char* input, const char* output, const RunOptions& options) {
     PrepareRun(options);
     // What the dialogs give the window program: full paths and their derived names.
-    if (!FullPath(input, appState.inputPath, kPathSize)) return Refused(kInputPathTooLongText, input);
-    if (!FullPath(output, appState.outputPath, kPathSize)) return Refused(kOutputPathTooLongText, output);
-    if (ConversionRun() != 1) return appState.stoppedByInterrupt == 1 ? kExitInterrupted : kExitRefused;
+    if (!FullPath(input, appState.inputPath, kPathSize)) return SayRefusal(kInputPathTooLongText, input);
+    if (!FullPath(output, appState.outputPath, kPathSize)) return SayRefusal(kOutputPathTooLongText, output);
+    if (ConversionRun() != 1) return StoppedRunStatus();
     SayWritten(kWrittenTableLabel, appState.outputPath);
     if (appState.memoFileWritten == 1) SayWritten(kWrittenMemoLabel, appState.outputMemoPath);
     SayWritten(kWrittenReportLabel, appState.reportPath);
@@ -48,17 +48,15 @@ int ConvertIntoFolder(const char* const* inputs, int count, const char* folder, 
     if (!IsDirectory(folder)) {
         // Named as a single run names a missing folder: in full, without its last separator.
         char full[kPathSize];
-        if (!FullPath(folder, full, kPathSize)) return Refused(kOutputPathTooLongText, folder);
+        if (!FullPath(folder, full, kPathSize)) return SayRefusal(kOutputPathTooLongText, folder);
         std::size_t length = std::strlen(full);
         if (length > 1 && IsPathSeparator(full[length - 1])) full[length - 1] = '\0';
-        return Refused(kOutputFolderMissingText, full);
+        return SayRefusal(kOutputFolderMissingText, full);
     }
-    for (int i = 0; i < count; ++i) {
-        bool usage = false;
-        if (AddTables(inputs[i], &usage) == 0) return usage ? kExitUsage : kExitRefused;
-    }
-    if (CheckOutputNames() == 0) return kExitRefused;
-    return ConvertTables(folder, options);
+    int status = kTablesListed;
+    for (int i = 0; i < count && status == kTablesListed; ++i) status = AddTables(inputs[i]);
+    if (status == kTablesListed) status = CheckOutputNames();
+    return status == kTablesListed ? ConvertTables(folder, options) : status;
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// run_options.cpp -- PrepareRun.
+// run_options.cpp -- PrepareRun and the status of a stopped run.
 #include "cli/run_options.h"
 
 #include "app/oem_option.h"
@@ -19,3 +19,5 @@ void PrepareRun(const RunOptions& options) {
     appState.codepageMark = options.codepageMark ? 1 : 0;
     appState.numericF = options.numericF ? 1 : 0;
 }
+
+int StoppedRunStatus() { return appState.stoppedByInterrupt == 1 ? kExitInterrupted : kExitRefused; }

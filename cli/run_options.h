@@ -14,6 +14,10 @@ struct RunOptions {
 // names goes on where it stood, and the output group of a run of many stays.
 void PrepareRun(const RunOptions& options);
 
+// The exit status of a run that the conversion core stopped, after its
+// message: interrupted or refused.
+int StoppedRunStatus();
+
 // The converter's exit status.
 const int kExitConverted = 0;
 const int kExitInformation = 0;    // --help and --version: nothing to convert, nothing wrong

@@ -36,49 +36,39 @@ bool IsTableName(const char* name) {
     return length > 4 && SameTextIgnoringCase(name + length - 4, kTableEnding);
 }
 
-std::uint8_t RefuseInput(const char* text, const char* path) {
-    SayRefusal(text, path);
-    return 0;
-}
-
-// Appends `path` in its full form. 0 after a message.
-std::uint8_t Add(const char* path, bool* usage) {
-    if (tableList.count == kMaxTables) {
-        *usage = true;
-        WrongCall(kTooManyTablesText);
-        return 0;
-    }
+// Appends `path` in its full form.
+int Add(const char* path) {
+    if (tableList.count == kMaxTables) return WrongCall(kTooManyTablesText);
     if (!FullPath(path, tableList.paths[tableList.count], kPathSize))
-        return RefuseInput(kInputPathTooLongText, path);
+        return SayRefusal(kInputPathTooLongText, path);
     tableList.order[tableList.count] = static_cast<std::uint16_t>(tableList.count);
     ++tableList.count;
-    return 1;
+    return kTablesListed;
 }
 
 // Appends the files of a listing, of a `folder` or a pattern, `onlyTables`
 // those named like tables, in name order; `directory` is their folder with
 // its separator. Refuses a listing that cannot be read or that gives nothing.
-std::uint8_t AddListing(const char* listed, const char* directory, bool onlyTables, bool folder,
-                        bool* usage) {
+int AddListing(const char* listed, const char* directory, bool onlyTables, bool folder) {
     const char* nothingText = folder ? kNoTablesText : kNothingMatchesText;
     std::uint32_t first = tableList.count;
     char name[kPathSize];
     char path[2 * kPathSize];
     std::size_t prefix = std::strlen(directory);
     std::memcpy(path, directory, prefix);
-    std::uint8_t ok = 1;
+    int status = kTablesListed;
     Listing listing = ListingOpen(listed);
-    if (listing == kNoListing) return RefuseInput(folder ? kFolderUnreadableText : nothingText, listed);
+    if (listing == kNoListing) return SayRefusal(folder ? kFolderUnreadableText : nothingText, listed);
     bool subfolder = false;
-    while (ok == 1 && ListingNext(listing, name, sizeof name, &subfolder)) {
+    while (status == kTablesListed && ListingNext(listing, name, sizeof name, &subfolder)) {
         if (subfolder || (onlyTables && !IsTableName(name))) continue;
         std::memcpy(path + prefix, name, std::strlen(name) + 1);
-        ok = Add(path, usage);
+        status = Add(path);
     }
     ListingClose(listing);
     std::sort(tableList.order + first, tableList.order + tableList.count, NameBefore);
-    if (ok == 1 && tableList.count == first) return RefuseInput(nothingText, listed);
-    return ok;
+    if (status == kTablesListed && tableList.count == first) return SayRefusal(nothingText, listed);
+    return status;
 }
 
 // Whether the files a pattern matches are taken only where they are named
@@ -90,41 +80,40 @@ bool PatternTakesOnlyTables(const char* pattern) {
     return dot == nullptr || HasWildcards(dot);
 }
 
-std::uint8_t RefuseSameOutput(std::uint32_t a, std::uint32_t b, const char* name) {
+int RefuseSameOutput(std::uint32_t a, std::uint32_t b, const char* name) {
     Say(kConsoleError, kSameOutputStartText);
     SayPath(kConsoleError, tableList.paths[a]);
     Say(kConsoleError, kSameOutputAndText);
     SayPath(kConsoleError, tableList.paths[b]);
     Say(kConsoleError, kSameOutputEndText);
-    return RefuseInput("", name);
+    return SayRefusal("", name);
 }
 
 }  // namespace
 
-std::uint8_t AddTables(const char* input, bool* usage) {
-    *usage = false;
+int AddTables(const char* input) {
     if (HasWildcards(input)) {
         char pattern[kPathSize];
-        if (!FullPath(input, pattern, kPathSize)) return RefuseInput(kInputPathTooLongText, input);
+        if (!FullPath(input, pattern, kPathSize)) return SayRefusal(kInputPathTooLongText, input);
         char directory[kPathSize];
         std::uint32_t nameStart = FileNameStart(pattern);
         std::memcpy(directory, pattern, nameStart);
         directory[nameStart] = '\0';
-        return AddListing(pattern, directory, PatternTakesOnlyTables(pattern), false, usage);
+        return AddListing(pattern, directory, PatternTakesOnlyTables(pattern), false);
     }
     if (IsDirectory(input)) {
         char directory[kPathSize + 1];
         std::size_t length = std::strlen(input);
-        if (length + 2 > sizeof directory) return RefuseInput(kInputPathTooLongText, input);
+        if (length + 2 > sizeof directory) return SayRefusal(kInputPathTooLongText, input);
         std::memcpy(directory, input, length);
         if (length > 0 && !IsPathSeparator(input[length - 1])) directory[length++] = PathSeparator();
         directory[length] = '\0';
-        return AddListing(input, directory, true, true, usage);
+        return AddListing(input, directory, true, true);
     }
-    return Add(input, usage);
+    return Add(input);
 }
 
-std::uint8_t CheckOutputNames() {
+int CheckOutputNames() {
     for (std::uint32_t a = 0; a < tableList.count; ++a) DeriveMemoPath(NameOf(a), tableList.memoNames[a]);
     for (std::uint32_t a = 0; a < tableList.count; ++a) {
         const char* nameA = NameOf(a);
@@ -133,7 +122,7 @@ std::uint8_t CheckOutputNames() {
             Say(kConsoleError, kReportNameTakenStartText);
             SayPath(kConsoleError, tableList.paths[a]);
             Say(kConsoleError, kReportNameTakenText);
-            return RefuseInput("", kReportFileName);
+            return SayRefusal("", kReportFileName);
         }
         for (std::uint32_t b = a + 1; b < tableList.count; ++b) {
             const char* nameB = NameOf(b);
@@ -146,5 +135,5 @@ std::uint8_t CheckOutputNames() {
             if (shared != nullptr) return RefuseSameOutput(a, b, shared);
         }
     }
-    return 1;
+    return kTablesListed;
 }

@@ -18,15 +18,18 @@ struct TableList {
 
 extern TableList tableList;
 
+// What AddTables and CheckOutputNames return when the tables may be
+// converted; anything else is the exit status of the run, after its message.
+const int kTablesListed = -1;
+
 // Adds the tables `input` names: itself; when it is a folder, its files whose
 // names end in ".dbf" in any case (not those of its subfolders), in name
 // order; where the program expands wildcards itself, the files its pattern
-// matches, in name order. Returns 0 after a message (usage errors: 2 is the
-// caller's to return) when nothing can be added or the list is full; 1
-// otherwise. `*usage` tells a wrong call from a refusal.
-std::uint8_t AddTables(const char* input, bool* usage);
+// matches, in name order. A full list is a wrong call; nothing to add is a
+// refusal.
+int AddTables(const char* input);
 
 // Checks that no two tables would write the same file into the output folder:
 // neither the same table name nor memo file name, nor one of them
-// "Report.txt", compared without regard to case. Returns 0 after a message.
-std::uint8_t CheckOutputNames();
+// "Report.txt", compared without regard to case.
+int CheckOutputNames();
