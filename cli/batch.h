@@ -7,6 +7,7 @@
 // own: one that is refused leaves its outputs untouched and the others go on.
 // Writes one line per table and a summary on stdout, gathers the reports of
 // the converted tables in the folder's Report.txt, moved into place at the
-// end, and returns the exit status: 0 all converted, 1 any refused, 3 memo
-// texts left out, 130 interrupted.
+// end, and returns the exit status: kExitConverted when all were converted,
+// kExitRefused when any was refused, kExitSkipped when memo texts were left
+// out, kExitInterrupted.
 int ConvertTables(const char* outputFolder, const RunOptions& options);

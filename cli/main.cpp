@@ -18,8 +18,16 @@
 #include "kelvor_version.h"
 #include "platform/interrupts.h"
 #include "support/app_state.h"
+#include "support/named_limit.h"
 
 namespace {
+
+static_assert(NamesNumber(kUsage, kExitConverted, " konvertiert,") &&
+                  NamesNumber(kUsage, kExitRefused, " abgelehnt") &&
+                  NamesNumber(kUsage, kExitUsage, " falscher") &&
+                  NamesNumber(kUsage, kExitSkipped, " konvertiert, aber") &&
+                  NamesNumber(kUsage, kExitInterrupted, " abgebrochen"),
+              "the help names every exit status");
 
 const int kMaxArguments = kMaxTables + 1;  // the tables of a run and its output
 

@@ -7,11 +7,14 @@
 #include "cli/cli_texts.h"
 #include "cli/console_lines.h"
 #include "convert/run_paths.h"
+#include "support/named_limit.h"
 #include "support/text_buffer.h"
 
 TableList tableList;
 
 namespace {
+
+static_assert(NamesNumber(kTooManyTablesText, kMaxTables, ""), "the message names the most tables");
 
 const char kTableEnding[] = ".dbf";
 

@@ -19,9 +19,14 @@
 #include "support/app_state.h"
 #include "support/byte_order.h"
 #include "support/decimal.h"
+#include "support/named_limit.h"
 #include "support/text_buffer.h"
 
 namespace {
+
+static_assert(kSourceOffsetLimit % (1u << 30) == 0 &&
+                  NamesNumber(kMemoBlockTooLargeText, kSourceOffsetLimit >> 30, " GiB"),
+              "the message names the largest memo file");
 
 std::uint8_t WriteBlock() {
     if (!FileWrite(appState.outputMemo, appState.workBuffer, kMemoBlockSize, &appState.bytesDone)) {

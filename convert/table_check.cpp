@@ -6,8 +6,16 @@
 #include "convert/table_layout.h"
 #include "support/app_state.h"
 #include "support/byte_order.h"
+#include "support/named_limit.h"
 
 namespace {
+
+static_assert(NamesNumber(kHeaderTooLongText, kTableBufferSize, " Byte") &&
+                  NamesNumber(kRecordTooLongText, kTableBufferSize, " Byte"),
+              "the messages name the longest header and record");
+static_assert(NamesNumber(kBadFieldCountText, kMaxFields, " Felder"), "the message names the most fields");
+static_assert(NamesNumber(kMemoFieldEndText, kMemoFieldWidth, " Zeichen"),
+              "the message names the memo field width");
 
 // The number of descriptors: those before the first slot that begins with
 // the terminator. Without a terminator, as many as the header length has
