@@ -4,7 +4,9 @@
 // message; or it does not matter, and the run converts exactly.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <iterator>
 #include <string>
 
 #include "platform/test/platform_test.h"
@@ -33,16 +35,27 @@ int Failures() {
 
 std::string Outputs() { return ReadBytes("neu.dbf") + ReadBytes("neu.dbt"); }
 
-// The end of the report of a run stopped by `message`.
-std::string RefusalRemark(std::string message) {
+// A message on one line, as the report's remarks and the transcript hold it.
+std::string OneLine(std::string message) {
     for (std::size_t at; (at = message.find("\r\n")) != std::string::npos;) message.replace(at, 2, " ");
-    return "   Die Tabelle wurde nicht konvertiert:\r\n   " + message + "\r\n\r\n";
+    return message;
 }
+
+// The end of the report of a run stopped by `message`.
+std::string RefusalRemark(const std::string& message) {
+    return "   Die Tabelle wurde nicht konvertiert:\r\n   " + OneLine(message) + "\r\n\r\n";
+}
+
+// Each failing operation of each sweep, with the message it gave ("-" when
+// the run converted all the same), written one per line and compared with
+// the transcript in tests/fixtures/fault-sweep.txt.
+const char* const kOperationNames[] = {"open",    "create", "read",     "write", "seek", "size",   "close",
+                                       "replace", "remove", "truncate", "flush", "link", "folder", "copy"};
 
 // With and without earlier outputs, the option, records copied by the system
 // (no memo fields), damaged texts left out, a file system without second
 // names for files (the old files are copied before they are replaced).
-TEST(FaultSweep, EveryFailingOperationStopsTheRunAndChangesNothing) {
+TEST(FaultSweep, EveryFailingOperationStopsTheRunWithItsMessageAndChangesNothing) {
     const struct {
         const char* input;
         int decoys;  // earlier outputs stand at the output paths
@@ -53,9 +66,13 @@ TEST(FaultSweep, EveryFailingOperationStopsTheRunAndChangesNothing) {
                   {"ohne-memo", 1, 0, 0},
                   {"beschaedigt", 0, kRescue, 0},
                   {"beispiel", 1, 0, OperationBit(kOperationLink)}};
+    std::string transcript;
     for (const auto& s : sweeps) {
         std::uint32_t operations = 0;
+        std::uint32_t ordinals[std::size(kOperationNames)] = {};
         std::string converted;
+        transcript += std::string("# ") + s.input + (s.decoys ? ", over earlier outputs" : "") +
+                      (s.alwaysFailing ? ", no second names" : "") + "\n";
         for (std::uint32_t k = 0; k <= operations; ++k) {
             TempFolder folder;
             ResetTestPlatform();
@@ -69,8 +86,10 @@ TEST(FaultSweep, EveryFailingOperationStopsTheRunAndChangesNothing) {
             }
             FileOperation kind;
             ASSERT_TRUE(FaultWasInjected(&kind));
-            std::string where = std::string(s.input) + ", operation " + std::to_string(k) + " of kind " +
-                                std::to_string(kind);
+            std::string where = std::string(s.input) + ", operation " + std::to_string(k);
+            transcript += std::to_string(k) + " " + kOperationNames[kind] + " " +
+                          std::to_string(++ordinals[kind]) + ": " +
+                          (result == 1 ? "-" : OneLine(RecordedBoxAt(RecordedBoxCount() - 1).text)) + "\n";
             EXPECT_EQ(ListFolder().find("~kv"), std::string::npos) << where;
             if (result == 1) {  // a failure that does not matter, such as another run's journal unread
                 EXPECT_EQ(Failures(), 0) << where;
@@ -87,62 +106,8 @@ TEST(FaultSweep, EveryFailingOperationStopsTheRunAndChangesNothing) {
                                                                                     << report;
         }
     }
-}
-
-TEST(FaultSweep, EachFailureNamesItsFile) {
-    const std::string cannotMove =
-        "Die Ausgabedateien können nicht an ihren Platz gebracht werden;\r\nvorhandene Dateien bleiben "
-        "unverändert";
-    const std::string readTable = "Die Eingabedatei kann nicht gelesen werden";
-    const std::string readMemo = "Die Memodatei der Eingabedatei kann nicht gelesen werden";
-    const std::string writeTable =
-        "Die Ausgabedatei kann nicht geschrieben werden (ist der Datenträger voll?)";
-    const std::string writeMemo =
-        "Die Memodatei der Ausgabedatei kann nicht geschrieben werden (ist der Datenträger voll?)";
-    const std::string writeReport = "Die Berichtsdatei Report.txt kann nicht geschrieben werden";
-    const struct {
-        FileOperation operation;
-        std::uint32_t ordinal;  // among the operations of that kind
-        std::string message;
-    } cases[] = {
-        {kOperationOpen, 1, "Die Eingabedatei kann nicht geöffnet werden: kunden.dbf"},
-        {kOperationOpen, 2, readMemo},
-        // The run folder, its journal, the report, the table, the memo file.
-        {kOperationFolder, 1, "Im Verzeichnis der Ausgabedatei können keine Dateien angelegt werden"},
-        {kOperationCreate, 1, "Im Verzeichnis der Ausgabedatei können keine Dateien angelegt werden"},
-        {kOperationCreate, 2,
-         "Die Berichtsdatei Report.txt kann im Verzeichnis der Ausgabedatei nicht angelegt werden"},
-        {kOperationCreate, 3, "Die Ausgabedatei kann nicht angelegt werden"},
-        {kOperationCreate, 4, "Die Memodatei der Ausgabedatei kann nicht angelegt werden"},
-        // Two reads of the header and one of the memo file's block 0, then the records.
-        {kOperationRead, 4, readTable},
-        {kOperationRead, 5, readMemo},
-        // Closed in the order input table, input memo file, output table and memo file, report.
-        {kOperationClose, 1, readTable},
-        {kOperationClose, 2, readMemo},
-        {kOperationClose, 3, writeTable},
-        {kOperationClose, 4, writeMemo},
-        {kOperationClose, 5, writeReport},
-        // The same outputs are put on the disk, then the run folder, the
-        // journal's commit mark and, after the renames, the output directory.
-        {kOperationFlush, 1, writeTable},
-        {kOperationFlush, 2, writeMemo},
-        {kOperationFlush, 3, writeReport},
-        {kOperationFlush, 4, cannotMove},
-        {kOperationFlush, 5, cannotMove},
-        {kOperationFlush, 6, cannotMove},
-        // Table, memo file and report are renamed; the first two are taken back.
-        {kOperationReplace, 1, cannotMove},
-        {kOperationReplace, 3, cannotMove},
-    };
-    for (const auto& c : cases) {
-        TempFolder folder;
-        ResetTestPlatform();
-        InjectFaultAt(c.ordinal, OperationBit(c.operation));
-        EXPECT_EQ(ConvertIn("beispiel", true, 0), 0);
-        EXPECT_EQ(RecordedBoxCount() == 1 ? std::string(RecordedBoxAt(0).text) : "", c.message)
-            << c.operation << " " << c.ordinal;
-    }
+    if (std::getenv("KELVOR_WRITE_GOLDEN") != nullptr) WriteBytes(Fixture("fault-sweep.txt"), transcript);
+    EXPECT_EQ(transcript, ReadBytes(Fixture("fault-sweep.txt")));
 }
 
 }  // namespace
