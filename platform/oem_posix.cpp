@@ -1,8 +1,8 @@
 // oem_posix.cpp -- OEM-to-ANSI conversion through the fixed code page 850 table.
 //
-// Every byte below 0x80 stays as it is, and most text is such bytes: they are
-// passed over eight at a time, and only words that hold a byte from 0x80 on
-// are converted byte by byte.
+// The table gives every byte below 0x80 itself, and most text is such bytes:
+// they are passed over eight at a time, and only words that hold a byte from
+// 0x80 on go through the table.
 #include "platform/code_page.h"
 
 #include <cstring>
@@ -19,10 +19,7 @@ std::uint64_t WordAt(const char* text) {
     return word;
 }
 
-char Converted(char c) {
-    unsigned char oem = static_cast<unsigned char>(c);
-    return oem < 0x80 ? c : static_cast<char>(kOem850HighToAnsi[oem - 0x80]);
-}
+char Converted(char c) { return static_cast<char>(kOem850ToAnsi[static_cast<unsigned char>(c)]); }
 
 }  // namespace
 
