@@ -180,12 +180,24 @@ class Converter(unittest.TestCase):
         self.assertEqual(self.run_converter("kunden.dbf", "neu.dbf")[0], 0)
         os.remove(self.path("~kv0000.tmp"))
         before = sorted(os.listdir(self.folder)), read(self.path("neu.dbf")), read(self.path("neu.dbt"))
-        limited = subprocess.run([CONVERT, "--oem-to-ansi", "kunden.dbf", "neu.dbf"], cwd=self.folder,
-                                 capture_output=True, preexec_fn=lambda: resource.setrlimit(resource.RLIMIT_FSIZE, (4096,) * 2))
+
+        def limited(size, *args):
+            return subprocess.run([CONVERT, *args], cwd=self.folder, capture_output=True, text=True,
+                                  preexec_fn=lambda: resource.setrlimit(resource.RLIMIT_FSIZE, (size,) * 2))
         full = "Die Memodatei der Ausgabedatei kann nicht geschrieben werden (ist der Datenträger voll?)"
-        self.assertEqual((limited.returncode, limited.stderr.decode()), (1, full + "\n"))
+        cut = limited(4096, "--oem-to-ansi", "kunden.dbf", "neu.dbf")
+        self.assertEqual((cut.returncode, cut.stderr), (1, full + "\n"))
         self.assertEqual((sorted(os.listdir(self.folder)), read(self.path("neu.dbf")), read(self.path("neu.dbt"))), before)
         self.assertTrue(read(self.path("Report.txt")).endswith(("   %s\r\n\r\n" % full).encode("cp1252")))
+        # Two tables of 842 bytes fit, their gathered reports do not: neither stands.
+        for name in ("zwei", "voll"):
+            os.mkdir(self.path(name))
+            shutil.copy(self.path("kunden.dbf"), self.path("zwei", name + ".dbf"))
+        gathered = limited(1024, "--ignore-memos", "zwei", "voll")
+        self.assertEqual((gathered.returncode, gathered.stderr.splitlines()[-1], gathered.stdout.splitlines()[-1]), (
+            1, "Der Bericht Report.txt kann im Ausgabeverzeichnis nicht geschrieben werden",
+            "0 Tabellen konvertiert, 2 abgelehnt"))
+        self.assertEqual(os.listdir(self.path("voll")), [])
         fields = [("NAME", "C", 90, 0)]
         with open(self.path("gross.dbf"), "wb") as out:
             out.write(dbase_files.header(fields, 1000000) + (b" " + b"Gr\x94\xe1e".ljust(90)) * 1000000)
