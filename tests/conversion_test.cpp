@@ -187,19 +187,22 @@ TEST(Conversion, DamagedHeadersAreRefusedBeforeTheReport) {
 // Inputs that another program writes while the run reads them. Where the
 // system can forbid it (Win32), it is forbidden and the run converts, and a
 // table another program holds open for writing is refused; elsewhere the
-// run is refused, whatever the change, and writes nothing.
+// run is refused, whatever the change, and writes nothing: a copy put in the
+// file's place leaves the open file's size and times but its change time.
 TEST(Conversion, InputsWrittenMeanwhileAreRefused) {
     const std::string table = "Die Eingabedatei wurde während der Konvertierung verändert";
     const std::string memo = "Die Memodatei der Eingabedatei wurde während der Konvertierung verändert";
     // Reads 1 and 2 are the header, 3 the memo file's block 0, 4 the records, 5 on the memo texts.
+    constexpr std::uintmax_t replaced = ~std::uintmax_t{0};  // a copy of the file takes its place
     static const struct {
         const char* file;
         std::uintmax_t size;  // cut or extended to this size; 0: one byte rewritten
         std::uint32_t read;   // before this read
         std::string message;
     } cases[] = {
-        {"kunden.dbf", 400, 4, table}, {"kunden.dbf", 0, 4, table}, {"kunden.dbf", 2000, 5, table},
-        {"kunden.dbt", 1024, 5, memo}, {"kunden.dbt", 0, 6, memo},
+        {"kunden.dbf", 400, 4, table},      {"kunden.dbf", 0, 4, table}, {"kunden.dbf", 2000, 5, table},
+        {"kunden.dbf", replaced, 5, table}, {"kunden.dbt", 1024, 5, memo}, {"kunden.dbt", 0, 6, memo},
+        {"kunden.dbt", replaced, 6, memo},
     };
     {
         TempFolder folder;
@@ -222,6 +225,13 @@ TEST(Conversion, InputsWrittenMeanwhileAreRefused) {
         ChangeBeforeRead(cases[current].read, [] {
             const auto& c = cases[current];
             std::error_code failed;
+            if (c.size == replaced) {
+                bool copied = fs::copy_file(c.file, "kopie", failed);
+                fs::rename("kopie", c.file, failed);
+                std::error_code ignored;
+                fs::remove("kopie", ignored);  // where the system refused the rename
+                return copied && !failed;
+            }
             if (c.size != 0) fs::resize_file(c.file, c.size, failed);
             std::fstream file(c.file, std::ios::binary | std::ios::in | std::ios::out);
             return c.size != 0 ? !failed : file && file.seekp(400).put('X').flush();
