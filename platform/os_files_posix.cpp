@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <time.h>
 #include <unistd.h>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -27,23 +28,42 @@ bool StampOf(int fd, OsStamp* stamp) {
     return true;
 }
 
-// The system stamps a change with the time of its clock tick, so that a
-// change in the tick of the last one can leave the change time as it was.
-// Once the tick of the last change is over, every later change shows: the
-// stamp is taken again until then (a few milliseconds at most; a file that
-// is still being written at the end of the wait shows its next change). The
-// fuzzer writes its inputs just before each run and never during one: it
-// would spend most of its time here.
+const std::int64_t kSecond = 1000000000;
+
+// From when on a later change of the file can no longer be given the stamp
+// `time`. The system stamps a change with the time of its clock tick, so a
+// change in the tick of the one before keeps its stamp; a file system that
+// counts whole seconds (ext2 and ext3 with small inodes, some network
+// shares; FAT counts modification times in even seconds) keeps it for up to
+// two seconds. A stamp ahead of the clock, as on a file from a machine whose
+// clock ran ahead, is given to no change made now.
+std::int64_t StampSettles(std::int64_t time, std::int64_t now) {
+    if (time > now + kSecond) return now;
+    return time % kSecond == 0 ? time + 2 * kSecond : time + 1;
+}
+
+// Once both stamps have settled, every later change shows: the stamp is
+// taken again until then (a few milliseconds; up to two seconds for a file
+// changed just now on a file system of whole seconds; a file that is still
+// being written at the end of the wait shows its next change). The fuzzer
+// writes its inputs just before each run and never during one: it would
+// spend most of its time here.
 void WaitForTheChangeTick(int fd, OsStamp* stamp) {
 #ifdef KELVOR_FUZZING
     const int kTries = 0;
 #else
-    const int kTries = 20;
+    const int kTries = 40;
 #endif
     for (int tries = 0; tries < kTries; ++tries) {
         struct timespec now;
-        if (clock_gettime(CLOCK_REALTIME_COARSE, &now) != 0 || Nanoseconds(now) > stamp->changed) return;
-        struct timespec pause = {0, 1000000};
+        if (clock_gettime(CLOCK_REALTIME_COARSE, &now) != 0) return;
+        std::int64_t at = Nanoseconds(now);
+        std::int64_t wait =
+            std::max(StampSettles(stamp->modified, at), StampSettles(stamp->changed, at)) - at;
+        if (wait <= 0) return;
+        // The clock moves on a tick at a time: no shorter pause than a millisecond.
+        struct timespec pause = {
+            0, static_cast<long>(std::clamp<std::int64_t>(wait, kSecond / 1000, kSecond / 10))};
         nanosleep(&pause, nullptr);
         if (!StampOf(fd, stamp)) return;
     }

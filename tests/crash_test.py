@@ -3,7 +3,8 @@
 over old outputs killed at every file system call (strace), cut off by a
 simulated power cut (a file system of its own, shut down without its last
 writes; root only), killed at random moments, and run eight at once over the
-same outputs. Afterwards every output name holds the whole group of one run,
+same outputs; and a table changed twice in one second where the file system
+stamps whole seconds. Afterwards every output name holds the whole group of one run,
 never a mix; a converter that ended with 0 before the power cut left the new
 group on the disk; and the next run finishes or takes back what a dead one
 left, and leaves nothing behind. With the Windows arguments, the Windows
@@ -124,18 +125,23 @@ class Crash(unittest.TestCase):
                                                 "-e", "inject=%s:signal=KILL:when=%d" % (name, k)])
                 self.check_settled(old, new, "killed at %s number %d" % (name, k))
 
-    def test_power_cut(self):
-        if "native" not in PROGRAMS:
-            self.skipTest("the native converter is cut off")
-        if os.geteuid() != 0:
-            self.skipTest("a power cut is simulated on a file system of its own, which only root can mount")
+    def file_system(self, *mkfs):
+        """A file system of its own, made by the command `mkfs`, mounted at
+        platte/ from its image platte.img, with the large table; only root
+        can mount one."""
+        if "native" not in PROGRAMS or os.geteuid() != 0:
+            self.skipTest("the native converter on a file system that only root can mount")
         image, disk = os.path.join(self.folder, "platte.img"), os.path.join(self.folder, "platte")
         os.mkdir(disk)
         subprocess.run(["truncate", "-s", "96M", image], check=True)
-        subprocess.run(["mkfs.ext4", "-q", image], check=True)
+        subprocess.run([*mkfs, "-q", image], check=True)
         if subprocess.run(["mount", "-o", "loop", image, disk], stderr=subprocess.DEVNULL).returncode != 0:
             self.skipTest("this machine mounts no file system image (no loop device)")
         self.write_large_table(disk)
+        return image, disk
+
+    def test_power_cut(self):
+        image, disk = self.file_system("mkfs.ext4")
         old, new, seconds = self.groups(folder=disk)
         run = [*PROGRAMS["native"], "--oem-to-ansi", "kunden.dbf", "neu.dbf"]
         subprocess.run(["umount", disk], check=True)
@@ -162,6 +168,32 @@ class Crash(unittest.TestCase):
                 self.assertGroup(self.group(disk), (new,), where + ", after the run ended")
             self.check_settled(old, new, where, folder=disk)
             subprocess.run(["umount", disk], check=True)
+
+    def test_changed_in_the_second_of_its_stamp(self):
+        """On a file system of whole seconds (ext2 with small inodes, as FAT
+        and some network shares), a change in the second of the one before
+        keeps the table's stamp: the run reads it only once a change would
+        show, and converts one state of it, never two."""
+        _, disk = self.file_system("mkfs.ext2", "-I", "128")
+        table = os.path.join(disk, "kunden.dbf")
+        header, length = int.from_bytes(read(table)[8:10], "little"), int.from_bytes(read(table)[10:12], "little")
+        names = (header + 1, len(read(table)) - length)  # the first and the last record's NAME
+
+        def change(byte):
+            with open(table, "r+b") as file:
+                for at in names:
+                    file.seek(at)
+                    file.write(byte)
+        for round_ in range(3):
+            time.sleep(1.01 - time.time() % 1)  # early in a second
+            change(b"A")
+            process = subprocess.Popen(PROGRAMS["native"] + ["kunden.dbf", "neu.dbf"], cwd=disk,
+                                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            time.sleep(0.005)
+            change(b"B")
+            self.assertEqual(process.wait(), 0)
+            converted = read(os.path.join(disk, "neu.dbf"))
+            self.assertEqual(converted[names[0]], converted[names[1]], "round %d" % round_)
 
     def test_killed_at_random_moments(self):
         generator = random.Random(15)
