@@ -74,9 +74,12 @@ void WatchInterrupts() {
     const int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
     for (int signal : kSignals) sigaction(signal, &action, nullptr);
     // Beyond the file-size limit a write then fails with EFBIG, and the run
-    // says so and removes its temporary files, as on a full disk.
+    // says so and removes its temporary files, as on a full disk. A reader of
+    // the lines that goes away (a pipe into head) stops no run: the lines
+    // are lost, the tables converted.
     action.sa_handler = SIG_IGN;
     sigaction(SIGXFSZ, &action, nullptr);
+    sigaction(SIGPIPE, &action, nullptr);
 }
 
 bool InterruptRequested() { return interrupted != 0; }

@@ -148,6 +148,13 @@ class Converter(unittest.TestCase):
             out.write(b"keine Tabelle")
         code, out, err = self.run_converter("ein", "aus")
         self.assertEqual((code, err), (1, "Die Eingabedatei ist keine dBase-Tabelle\n"))
+        # A reader of the lines that goes away at once stops no run.
+        os.mkdir(self.path("kopf"))
+        unread = subprocess.Popen([CONVERT, "ein", "kopf"], cwd=self.folder, stdout=subprocess.PIPE,
+                                  stderr=subprocess.DEVNULL)
+        unread.stdout.close()
+        self.assertEqual((unread.wait(30), sorted(os.listdir(self.path("kopf")))),
+                         (1, sorted(os.listdir(self.path("aus")))))
         converted = ": konvertiert, 6 Sätze, 5 Memotexte\n"
         self.assertEqual(out, "%s: abgelehnt\n%s%s%s%s2 Tabellen konvertiert, 1 abgelehnt\n" % (
             self.path("ein", "kaputt.dbf"), self.path("ein", "kunden.dbf"), converted, self.path("ein", "LIEFER.DBF"),
