@@ -270,14 +270,25 @@ std::uint8_t FinishOutputMemo() {
 
 std::uint8_t ReadMemoBlockLength() {
     appState.inputMemoBlockSize = kMemoBlockSize;
-    // In a dBase-III memo file these bytes are no block length.
-    if (appState.dbase3Memo == 1) return 1;
     if (!FileRead(appState.inputMemo, appState.workBuffer, kMemoBlockLengthEnd, &appState.bytesDone)) {
         return Refuse(kMemoReadFailedText);
     }
     if (appState.bytesDone < kMemoBlockLengthEnd) return 1;  // too short to say: no text can be in it
     std::uint32_t length = ReadU16LE(appState.workBuffer + kMemoBlockLengthOffset);
-    if (length != 0 && length % kMemoBlockLengthUnit == 0) appState.inputMemoBlockSize = length;
+    if (length == 0 || length % kMemoBlockLengthUnit != 0) return 1;
+    // In the memo file of a dBase-III table these bytes are no block length,
+    // unless the file has the dBase-IV layout all the same: then the text in
+    // its block 1 has the dBase-IV mark.
+    if (appState.dbase3Memo == 1 && length != kMemoBlockSize) {
+        if (!FileSeek(appState.inputMemo, length) ||
+            !FileRead(appState.inputMemo, appState.workBuffer, kMemoMarkSize, &appState.bytesDone)) {
+            return Refuse(kMemoReadFailedText);
+        }
+        if (appState.bytesDone < kMemoMarkSize ||
+            std::memcmp(appState.workBuffer, kMemoMark, kMemoMarkSize) != 0)
+            return 1;
+    }
+    appState.inputMemoBlockSize = length;
     return 1;
 }
 

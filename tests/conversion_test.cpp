@@ -43,6 +43,7 @@ const struct {
     {"bloecke-1024", "bloecke-1024", kOem},
     {"bloecke-64", "bloecke-64", 0},
     {"dbase3", "dbase3", kOem},
+    {"dbase3-bloecke", "dbase3-bloecke", 0},
     {"fremd-dbf", "fremd-dbf", kMark},
     {"fremd-xbase", "fremd-xbase", 0},
     {"backlink", "backlink", 0},
