@@ -275,11 +275,13 @@ std::uint8_t ReadMemoBlockLength() {
     }
     if (appState.bytesDone < kMemoBlockLengthEnd) return 1;  // too short to say: no text can be in it
     std::uint32_t length = ReadU16LE(appState.workBuffer + kMemoBlockLengthOffset);
-    if (length == 0 || length % kMemoBlockLengthUnit != 0) return 1;
-    // In the memo file of a dBase-III table these bytes are no block length,
-    // unless the file has the dBase-IV layout all the same: then the text in
-    // its block 1 has the dBase-IV mark.
-    if (appState.dbase3Memo == 1 && length != kMemoBlockSize) {
+    if (length < kMemoBlockLengthUnit) return 1;  // none recorded, or too short for a text
+    // A multiple of 64 in the memo file of a dBase-IV table is its block
+    // length. Another length, and any in the memo file of a dBase-III table,
+    // whose header holds none, counts only where the file has the dBase-IV
+    // layout with it: the text in its block 1 has the dBase-IV mark.
+    bool recorded = appState.dbase3Memo == 0 && length % kMemoBlockLengthUnit == 0;
+    if (!recorded && length != kMemoBlockSize) {
         if (!FileSeek(appState.inputMemo, length) ||
             !FileRead(appState.inputMemo, appState.workBuffer, kMemoMarkSize, &appState.bytesDone)) {
             return Refuse(kMemoReadFailedText);

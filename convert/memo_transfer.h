@@ -30,8 +30,8 @@ std::uint8_t BeginOutputMemo();
 std::uint8_t FinishOutputMemo();
 
 // Learns the block length of the input memo file just opened, from its block
-// 0 (`inputMemoBlockSize`): 512 wherever the recorded length is no non-zero
-// multiple of 64, and for the memo file of a dBase-III table unless its
-// block 1, at the recorded length, begins with the dBase-IV mark. Returns 1,
-// or 0 after a message when the file cannot be read.
+// 0 (`inputMemoBlockSize`): the recorded length where it is a multiple of 64
+// in the memo file of a dBase-IV table, or where the file's block 1, at that
+// length, begins with the dBase-IV mark; 512 otherwise. Returns 1, or 0 after
+// a message when the file cannot be read.
 std::uint8_t ReadMemoBlockLength();

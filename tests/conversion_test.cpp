@@ -42,6 +42,7 @@ const struct {
     {"ohne-memo", "ohne-memo-nein", kNew},
     {"bloecke-1024", "bloecke-1024", kOem},
     {"bloecke-64", "bloecke-64", 0},
+    {"bloecke-100", "bloecke-100", 0},
     {"dbase3", "dbase3", kOem},
     {"dbase3-bloecke", "dbase3-bloecke", 0},
     {"fremd-dbf", "fremd-dbf", kMark},
