@@ -60,6 +60,10 @@ inline constexpr char kSameOutputAndText[] = " und ";
 inline constexpr char kSameOutputEndText[] = " würden im Ausgabeverzeichnis dieselbe Datei schreiben: ";
 inline constexpr char kReportNameTakenStartText[] = "Die Eingabedatei ";
 inline constexpr char kReportNameTakenText[] = " würde im Ausgabeverzeichnis den Bericht überschreiben: ";
+inline constexpr char kNameOutsideCodePageText[] =
+    "Der Name enthält Zeichen, die es in Windows-1252 nicht gibt: ";
+inline constexpr char kFolderOutsideCodePageText[] =
+    "Der Name des aktuellen Verzeichnisses enthält Zeichen, die es in Windows-1252 nicht gibt: ";
 inline constexpr char kBatchReportFailedText[] =
     "Der Bericht Report.txt kann im Ausgabeverzeichnis nicht geschrieben werden";
 

@@ -10,6 +10,7 @@
 #include "cli/batch.h"
 #include "cli/cli_texts.h"
 #include "cli/console_lines.h"
+#include "cli/converter_main.h"
 #include "cli/run_options.h"
 #include "cli/table_list.h"
 #include "convert/conversion_run.h"
@@ -69,7 +70,7 @@ int ConvertIntoFolder(const char* const* inputs, int count, const char* folder, 
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int ConverterMain(int argc, char** argv) {
     RunOptions options;
     const char* files[kMaxArguments];
     int fileCount = 0;

@@ -66,7 +66,7 @@ int AddListing(const char* listed, const char* directory, bool onlyTables, bool 
     while (status == kTablesListed && ListingNext(listing, name, sizeof name, &subfolder)) {
         if (subfolder || (onlyTables && !IsTableName(name))) continue;
         std::memcpy(path + prefix, name, std::strlen(name) + 1);
-        status = Add(path);
+        status = ListedNameExact(listing) ? Add(path) : SayRefusal(kNameOutsideCodePageText, path);
     }
     ListingClose(listing);
     std::sort(tableList.order + first, tableList.order + tableList.count, NameBefore);

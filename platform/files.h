@@ -219,4 +219,9 @@ Listing ListingOpen(const char* path);
 // do not fit, are passed over. False at the end of the listing.
 bool ListingNext(Listing listing, char* name, std::uint32_t size, bool* folder);
 
+// Whether the name ListingNext wrote last is the entry's own. On Win32 a name
+// that the ANSI code page cannot hold comes with '?' in place of what it
+// lacks, and opens no file.
+bool ListedNameExact(Listing listing);
+
 void ListingClose(Listing listing);

@@ -77,6 +77,8 @@ bool ListingNext(Listing listing, char* name, std::uint32_t size, bool* folder) 
     }
 }
 
+bool ListedNameExact(Listing) { return true; }  // a name is its bytes
+
 void ListingClose(Listing listing) {
     FolderListing* open = ListingOf(listing);
     if (open == nullptr) return;

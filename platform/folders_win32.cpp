@@ -1,8 +1,11 @@
-// folders_win32.cpp -- directories of Win32, listed with FindFirstFileA, which
-// also expands the wildcards that cmd.exe hands over as they are.
+// folders_win32.cpp -- directories of Win32, listed with FindFirstFileW, which
+// also expands the wildcards that cmd.exe hands over as they are. The names
+// come as UTF-16, so that one the ANSI code page cannot hold is told, not
+// handed out as the name of another file (FindFirstFileA gives ł as l).
 #include <windows.h>
 
 #include <cstring>
+#include <cwchar>
 
 #include "platform/files.h"
 
@@ -12,8 +15,9 @@ const std::uint32_t kListings = 2;
 
 struct FolderListing {
     HANDLE find = INVALID_HANDLE_VALUE;
-    WIN32_FIND_DATAA found;
+    WIN32_FIND_DATAW found;
     bool pending = false;  // `found` holds an entry not yet handed out
+    bool exact = true;     // the name handed out last is the entry's own
 };
 
 FolderListing listings[kListings];
@@ -46,10 +50,12 @@ Listing ListingOpen(const char* path) {
         pattern[length++] = '*';
         pattern[length] = '\0';
     }
+    wchar_t widePattern[MAX_PATH + 3];
+    if (MultiByteToWideChar(CP_ACP, 0, pattern, -1, widePattern, MAX_PATH + 3) == 0) return kNoListing;
     for (std::uint32_t i = 0; i < kListings; ++i) {
         FolderListing& listing = listings[i];
         if (listing.find != INVALID_HANDLE_VALUE) continue;
-        listing.find = FindFirstFileA(pattern, &listing.found);
+        listing.find = FindFirstFileW(widePattern, &listing.found);
         listing.pending = listing.find != INVALID_HANDLE_VALUE;
         return listing.pending ? i + 1 : kNoListing;
     }
@@ -60,18 +66,24 @@ bool ListingNext(Listing listing, char* name, std::uint32_t size, bool* folder) 
     if (listing == kNoListing || listing > kListings) return false;
     FolderListing& open = listings[listing - 1];
     while (open.pending) {
-        const char* found = open.found.cFileName;
-        std::size_t length = std::strlen(found);
-        bool dots = std::strcmp(found, ".") == 0 || std::strcmp(found, "..") == 0;
-        bool take = !dots && length + 1 <= size;
+        const wchar_t* found = open.found.cFileName;
+        bool dots = std::wcscmp(found, L".") == 0 || std::wcscmp(found, L"..") == 0;
+        BOOL replaced = FALSE;
+        // A name that does not fit gives 0.
+        bool take = !dots && WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, found, -1, name,
+                                                 static_cast<int>(size), nullptr, &replaced) != 0;
         if (take) {
-            std::memcpy(name, found, length + 1);
             *folder = (open.found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+            open.exact = !replaced;
         }
-        open.pending = FindNextFileA(open.find, &open.found) != 0;
+        open.pending = FindNextFileW(open.find, &open.found) != 0;
         if (take) return true;
     }
     return false;
+}
+
+bool ListedNameExact(Listing listing) {
+    return listing != kNoListing && listing <= kListings && listings[listing - 1].exact;
 }
 
 void ListingClose(Listing listing) {

@@ -47,8 +47,8 @@ class Converter(unittest.TestCase):
     def path(self, *names):
         return os.path.join(self.folder, *names)
 
-    def run_converter(self, *args, program=None, timeout=30):
-        result = subprocess.run((program or [CONVERT]) + list(args), cwd=self.folder, capture_output=True,
+    def run_converter(self, *args, program=None, timeout=30, within=()):
+        result = subprocess.run((program or [CONVERT]) + list(args), cwd=self.path(*within), capture_output=True,
                                 timeout=timeout)
         # Wine writes the console's code page, OEM 850 here, and ends lines with CR LF.
         def text(output):
@@ -114,6 +114,16 @@ class Converter(unittest.TestCase):
             (["-h"], 0, ""),
             (["/?"], 0, ""),
         ]
+        if WINDOWS:  # names that Windows-1252 cannot hold, which Windows would give as others
+            outside = "Der Name enthält Zeichen, die es in Windows-1252 nicht gibt: "
+            os.mkdir(self.path("Łx"))
+            shutil.copy(self.path("kunden.dbf"), self.path("Łx", "Łódź.dbf"))
+            rows.append((["Łódź.dbf", "neu.dbf"], 1, outside + "?ód?.dbf\n"))
+            self.assertEqual(self.run_converter("kunden.dbf", "neu.dbf", program=program, within=["Łx"])[::2], (
+                1, "Der Name des aktuellen Verzeichnisses enthält Zeichen, die es in Windows-1252 nicht gibt: %s\\?x\n"
+                % folder))
+            os.rename(self.path("Łx"), self.path("namen"))
+            rows.append((["namen", "namen"], 1, outside + "namen\\?ód?.dbf\n"))
         for args, code, err in rows:
             self.assertEqual(self.run_converter(*args, program=program)[::2], (code, err), args)
         self.assertTrue(self.run_converter("/?", program=program)[1].startswith("Aufruf: kelvor-convert"))

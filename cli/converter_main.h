@@ -1,0 +1,6 @@
+// converter_main.h -- the converter's work on its arguments, from the entry
+// of each system: main on POSIX, wmain on Windows.
+#pragma once
+
+// The arguments as main has them, argv[0] the program; returns the exit status.
+int ConverterMain(int argc, char** argv);
