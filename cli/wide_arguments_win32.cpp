@@ -14,6 +14,7 @@
 #include "cli/cli_texts.h"
 #include "cli/console_lines.h"
 #include "cli/converter_main.h"
+#include "platform/ansi_names_win32.h"
 #include "support/app_state.h"
 
 namespace {
@@ -24,16 +25,6 @@ char argumentText[32768 * 2];
 char* arguments[32768];
 char currentFolder[kPathSize];
 
-// Converts `wide` into `ansi` (room for `size` bytes); false when a character
-// has no exact equal there, or it does not fit. `ansi` then holds what fits,
-// '?' for each such character.
-bool ExactInAnsi(const wchar_t* wide, char* ansi, int size) {
-    BOOL replaced = FALSE;
-    int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, -1, ansi, size, nullptr, &replaced);
-    if (length == 0) ansi[size - 1] = '\0';
-    return length != 0 && !replaced;
-}
-
 }  // namespace
 
 int wmain(int argc, wchar_t** wideArguments) {
@@ -42,9 +33,10 @@ int wmain(int argc, wchar_t** wideArguments) {
     int used = 0;
     for (int i = 0; i < argc; ++i) {
         arguments[i] = argumentText + used;
-        bool exact =
-            ExactInAnsi(wideArguments[i], arguments[i], static_cast<int>(sizeof argumentText) - used);
-        if (!exact) return SayRefusal(kNameOutsideCodePageText, arguments[i]);
+        bool exact = false;
+        int room = static_cast<int>(sizeof argumentText) - used;
+        if (!AnsiName(wideArguments[i], arguments[i], room, &exact) || !exact)
+            return SayRefusal(kNameOutsideCodePageText, arguments[i]);
         used += static_cast<int>(std::strlen(arguments[i])) + 1;
     }
     arguments[argc] = nullptr;
@@ -52,7 +44,8 @@ int wmain(int argc, wchar_t** wideArguments) {
     // the run checks as it takes them.
     wchar_t folder[kPathSize];
     DWORD length = GetCurrentDirectoryW(kPathSize, folder);
-    if (length > 0 && length < kPathSize && !ExactInAnsi(folder, currentFolder, kPathSize))
+    bool exact = true;
+    if (length > 0 && length < kPathSize && AnsiName(folder, currentFolder, kPathSize, &exact) && !exact)
         return SayRefusal(kFolderOutsideCodePageText, currentFolder);
     return ConverterMain(argc, arguments);
 }

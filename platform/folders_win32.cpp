@@ -7,6 +7,7 @@
 #include <cstring>
 #include <cwchar>
 
+#include "platform/ansi_names_win32.h"
 #include "platform/files.h"
 
 namespace {
@@ -68,14 +69,8 @@ bool ListingNext(Listing listing, char* name, std::uint32_t size, bool* folder) 
     while (open.pending) {
         const wchar_t* found = open.found.cFileName;
         bool dots = std::wcscmp(found, L".") == 0 || std::wcscmp(found, L"..") == 0;
-        BOOL replaced = FALSE;
-        // A name that does not fit gives 0.
-        bool take = !dots && WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, found, -1, name,
-                                                 static_cast<int>(size), nullptr, &replaced) != 0;
-        if (take) {
-            *folder = (open.found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-            open.exact = !replaced;
-        }
+        bool take = !dots && AnsiName(found, name, static_cast<int>(size), &open.exact);
+        if (take) *folder = (open.found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
         open.pending = FindNextFileW(open.find, &open.found) != 0;
         if (take) return true;
     }

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "platform/ansi_names_win32.h"
+
 bool IsPathSeparator(char c) { return c == '\\'; }
 
 char PathSeparator() { return '\\'; }
@@ -20,3 +22,11 @@ bool FullPath(const char* path, char* full, std::uint32_t size) {
 }
 
 bool ResolveNameCase(char*) { return true; }
+
+bool AnsiName(const wchar_t* wide, char* ansi, int size, bool* exact) {
+    BOOL replaced = FALSE;
+    int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, -1, ansi, size, nullptr, &replaced);
+    *exact = !replaced;
+    if (length == 0 && size > 0) ansi[size - 1] = '\0';  // what did fit, ended
+    return length != 0;
+}
