@@ -108,6 +108,7 @@ int ConverterMain(int argc, char** argv) {
         }
     }
     if (fileCount < 2) return WrongCall(kFilesMissingText);
+    if (int refused = RefuseCurrentFolder()) return refused;
 
     // From here on Ctrl+C stops a conversion between two records, and it
     // removes its temporary files before the program ends.

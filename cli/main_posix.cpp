@@ -3,3 +3,5 @@
 #include "cli/converter_main.h"
 
 int main(int argc, char** argv) { return ConverterMain(argc, argv); }
+
+int RefuseCurrentFolder() { return 0; }  // a name is its bytes, whatever the folder's

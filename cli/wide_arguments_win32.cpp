@@ -40,12 +40,16 @@ int wmain(int argc, wchar_t** wideArguments) {
         used += static_cast<int>(std::strlen(arguments[i])) + 1;
     }
     arguments[argc] = nullptr;
-    // A folder too long for a path of the run leaves only full paths, which
-    // the run checks as it takes them.
+    return ConverterMain(argc, arguments);
+}
+
+// A folder too long for a path of the run leaves only full paths, which the
+// run checks as it takes them.
+int RefuseCurrentFolder() {
     wchar_t folder[kPathSize];
     DWORD length = GetCurrentDirectoryW(kPathSize, folder);
     bool exact = true;
     if (length > 0 && length < kPathSize && AnsiName(folder, currentFolder, kPathSize, &exact) && !exact)
         return SayRefusal(kFolderOutsideCodePageText, currentFolder);
-    return ConverterMain(argc, arguments);
+    return 0;
 }

@@ -122,6 +122,7 @@ class Converter(unittest.TestCase):
             self.assertEqual(self.run_converter("kunden.dbf", "neu.dbf", program=program, within=["Łx"])[::2], (
                 1, "Der Name des aktuellen Verzeichnisses enthält Zeichen, die es in Windows-1252 nicht gibt: %s\\?x\n"
                 % folder))
+            self.assertEqual(self.run_converter("--version", program=program, within=["Łx"])[0], 0)  # answers anywhere
             os.rename(self.path("Łx"), self.path("namen"))
             rows.append((["namen", "namen"], 1, outside + "namen\\?ód?.dbf\n"))
         for args, code, err in rows:
